@@ -1,7 +1,9 @@
 #include "levora/estimation.h"
 
+#include "hppm.h"
 #include "model_data.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <optional>
@@ -34,28 +36,9 @@ BurdenSource burdenSource(int p) {
     return {k, ""};
 }
 
-// Rounds to four decimals the way the result is shown, and scales to hppm:
-// the text Format writes, read back in the same format, times 10000.
-std::optional<double> toHppm(double value, const NumberFormat& format) {
-    const auto text = Format(value, "0.0000", format);
-    if (!text) {
-        return std::nullopt;
-    }
-    const auto rounded = textToNumber(*text, format);
-    if (!rounded) {
-        return std::nullopt;
-    }
-    return *rounded * 10000;
-}
-
 bool allFinite(const EstimationNumbers& n) {
-    for (const double value : {n.ScaledRevenue, n.TaxBurden, n.ElasticitySum, n.AverageTaxRate, n.g, n.d,
-                               n.G, n.D}) {
-        if (!std::isfinite(value)) {
-            return false;
-        }
-    }
-    return true;
+    const auto values = {n.ScaledRevenue, n.TaxBurden, n.ElasticitySum, n.AverageTaxRate, n.g, n.d, n.G, n.D};
+    return std::ranges::all_of(values, [](double value) { return std::isfinite(value); });
 }
 
 std::string hppmText(double hppm, const NumberFormat& format) { return numberToText(hppm, format) + " hppm."; }
@@ -74,7 +57,7 @@ Expected<EstimationNumbers, EstimationError> estimateNumbers(double R, int e, in
     }
 
     const auto& c = detail::taxCoefficients[static_cast<std::size_t>(e)];
-    const auto& y = detail::rangeIncomes;
+    const auto& y = detail::rangeIncomesAsDouble;
     const auto column = [](int range) { return static_cast<std::size_t>(range - 1); };
 
     EstimationNumbers n;
@@ -85,7 +68,7 @@ Expected<EstimationNumbers, EstimationError> estimateNumbers(double R, int e, in
 
     double S = 0;
     for (int j = firstRange; j <= lastRange; ++j) {
-        S = S + (r * c[column(j)]) / static_cast<double>(y[column(j)]);
+        S = S + (r * c[column(j)]) / y[column(j)];
     }
     n.ElasticitySum = S;
 
@@ -96,8 +79,8 @@ Expected<EstimationNumbers, EstimationError> estimateNumbers(double R, int e, in
     const double oneMinusT = 1 - t;
     n.d = (n.g * t) / oneMinusT;
 
-    const auto G = toHppm(n.g, format);
-    const auto D = toHppm(n.d, format);
+    const auto G = detail::toHppm(n.g, format);
+    const auto D = detail::toHppm(n.d, format);
     if (!G || !D) {
         return Unexpected{EstimationError::NonFiniteValue};
     }
@@ -110,12 +93,12 @@ Expected<EstimationNumbers, EstimationError> estimateNumbers(double R, int e, in
 }
 
 Expected<Estimation, EstimationError> estimate(double R, int e, int p, const NumberFormat& format) {
-    auto numbers = estimateNumbers(R, e, p, format);
+    const auto numbers = estimateNumbers(R, e, p, format);
     if (!numbers) {
         return Unexpected{numbers.error()};
     }
     Estimation result;
-    result.numbers = std::move(numbers).value();
+    result.numbers = *numbers;
     const EstimationNumbers& n = result.numbers;
     result.BurdenText = std::string(burdenSource(p).prefix) + numberToText(n.TaxBurden, format) + ".";
     result.ProgressivityText = hppmText(n.G, format);

@@ -6,6 +6,7 @@
 #include "levora/model_tables.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -27,9 +28,19 @@ inline constexpr std::array<std::string_view, RangeCount> rangeNames = {
 };
 
 inline constexpr std::array<std::int32_t, RangeCount> rangeIncomes = {
-    500,   1500,  2500,  3000,  3500,  4500,  5000,  5500,  6500,  7000,  7500,  8500,  9000,
-    9500,  10500, 11000, 11500, 12500, 13500, 14500, 17000, 22500, 29000, 35500, 68500,
+    500,  1500,  2500,  3000,  3500,  4500,  5000,  5500,  6500,  7000,  7500,  8500,  9000,
+    9500, 10500, 11000, 11500, 12500, 13500, 14500, 17000, 22500, 29000, 35500, 68500,
 };
+
+// The same incomes as doubles, for the estimation's divisions (every one is
+// exact).
+inline constexpr auto rangeIncomesAsDouble = [] {
+    std::array<double, RangeCount> incomes{};
+    for (std::size_t i = 0; i < incomes.size(); ++i) {
+        incomes[i] = static_cast<double>(rangeIncomes[i]);
+    }
+    return incomes;
+}();
 
 // taxCoefficients[e][i - 1] is the coefficient of range i under elasticity e,
 // stored elasticity by elasticity.

@@ -15,7 +15,7 @@ constexpr int elasticity0_5 = 14;
 constexpr int range6000 = 8;
 
 TEST(EstimationRequest, RevenueLimitIsTheProductWithIncomeBase) {
-    volatile double factor = 0.4858;  // multiplied at run time, not folded
+    volatile double factor = 0.4858; // multiplied at run time, not folded
     EXPECT_EQ(RevenueLimit, factor * IncomeBase);
     EXPECT_EQ(RevenueLimit, 202.94139544);
 }
@@ -46,41 +46,34 @@ using V = RequestVerdict;
 
 INSTANTIATE_TEST_SUITE_P(
     Revenue, Requests,
-    testing::Values(RequestCase{"100", 14, 8, V::Accepted, "100"},
-                    RequestCase{"150.123456", 14, 8, V::Accepted, "150.1235"},
-                    RequestCase{"  +100.00 ", 14, 8, V::Accepted, "100"},
-                    RequestCase{"1e2", 14, 8, V::Accepted, "100"},
-                    RequestCase{"202.9413", 14, 8, V::Accepted, "202.9413"},
-                    RequestCase{"-202.9413", 14, 8, V::Accepted, "-202.9413"},
-                    RequestCase{"-100", 14, 8, V::Accepted, "-100"},
-                    RequestCase{"0.00005001", 14, 8, V::Accepted, "0.0001"},
-                    RequestCase{"202.9414", 14, 8, V::RevenueTooLarge, "202.9414"},
-                    RequestCase{"-202.9414", 14, 8, V::RevenueTooLarge, "-202.9414"},
-                    RequestCase{"202.94139", 14, 8, V::RevenueTooLarge, "202.9414"},
-                    RequestCase{"922337203685477", 14, 8, V::RevenueTooLarge, "922337203685477"},
-                    RequestCase{"1e15", 14, 8, V::RevenueNotANumber, "1e15"},
-                    RequestCase{"922337203685477.5807", 14, 8, V::RevenueNotANumber, "922337203685477.5807"},
-                    RequestCase{"0.00004", 14, 8, V::RevenueZero, "0"},
-                    RequestCase{"-0.00005", 14, 8, V::RevenueZero, "0"},
-                    RequestCase{"0", 14, 8, V::RevenueZero, "0"},
-                    RequestCase{"1e-400", 14, 8, V::RevenueZero, "0"},
-                    RequestCase{"abc", 14, 8, V::RevenueNotANumber, "abc"},
-                    RequestCase{"", 14, 8, V::RevenueNotANumber, ""},
-                    RequestCase{"-", 14, 8, V::RevenueNotANumber, "-"},
-                    RequestCase{",", 14, 8, V::RevenueNotANumber, ","},
-                    RequestCase{"1e309", 14, 8, V::RevenueNotANumber, "1e309"},
-                    RequestCase{"\t\x07", 14, 8, V::RevenueNotANumber, "\t\x07"}));
+    testing::Values(
+        RequestCase{"100", 14, 8, V::Accepted, "100"}, RequestCase{"150.123456", 14, 8, V::Accepted, "150.1235"},
+        RequestCase{"  +100.00 ", 14, 8, V::Accepted, "100"}, RequestCase{"1e2", 14, 8, V::Accepted, "100"},
+        RequestCase{"202.9413", 14, 8, V::Accepted, "202.9413"},
+        RequestCase{"-202.9413", 14, 8, V::Accepted, "-202.9413"}, RequestCase{"-100", 14, 8, V::Accepted, "-100"},
+        RequestCase{"0.00005001", 14, 8, V::Accepted, "0.0001"},
+        RequestCase{"202.9414", 14, 8, V::RevenueTooLarge, "202.9414"},
+        RequestCase{"-202.9414", 14, 8, V::RevenueTooLarge, "-202.9414"},
+        RequestCase{"202.94139", 14, 8, V::RevenueTooLarge, "202.9414"},
+        RequestCase{"922337203685477", 14, 8, V::RevenueTooLarge, "922337203685477"},
+        RequestCase{"1e15", 14, 8, V::RevenueNotANumber, "1e15"},
+        RequestCase{"922337203685477.5807", 14, 8, V::RevenueNotANumber, "922337203685477.5807"},
+        RequestCase{"0.00004", 14, 8, V::RevenueZero, "0"}, RequestCase{"-0.00005", 14, 8, V::RevenueZero, "0"},
+        RequestCase{"0", 14, 8, V::RevenueZero, "0"}, RequestCase{"1e-400", 14, 8, V::RevenueZero, "0"},
+        RequestCase{"abc", 14, 8, V::RevenueNotANumber, "abc"}, RequestCase{"", 14, 8, V::RevenueNotANumber, ""},
+        RequestCase{"-", 14, 8, V::RevenueNotANumber, "-"}, RequestCase{",", 14, 8, V::RevenueNotANumber, ","},
+        RequestCase{"1e309", 14, 8, V::RevenueNotANumber, "1e309"},
+        RequestCase{"\t\x07", 14, 8, V::RevenueNotANumber, "\t\x07"}));
 
-INSTANTIATE_TEST_SUITE_P(
-    Lists, Requests,
-    testing::Values(RequestCase{"150.123456", NoSelection, 8, V::NoElasticity, "150.1235"},
-                    RequestCase{"150.123456", 14, NoSelection, V::NoRange, "150.1235"},
-                    // The elasticity is checked before the range.
-                    RequestCase{"100", NoSelection, NoSelection, V::NoElasticity, "100"},
-                    // The lists are not looked at while the revenue fails.
-                    RequestCase{"abc", NoSelection, NoSelection, V::RevenueNotANumber, "abc"},
-                    RequestCase{"0", NoSelection, NoSelection, V::RevenueZero, "0"},
-                    RequestCase{"300", NoSelection, NoSelection, V::RevenueTooLarge, "300"}));
+INSTANTIATE_TEST_SUITE_P(Lists, Requests,
+                         testing::Values(RequestCase{"150.123456", NoSelection, 8, V::NoElasticity, "150.1235"},
+                                         RequestCase{"150.123456", 14, NoSelection, V::NoRange, "150.1235"},
+                                         // The elasticity is checked before the range.
+                                         RequestCase{"100", NoSelection, NoSelection, V::NoElasticity, "100"},
+                                         // The lists are not looked at while the revenue fails.
+                                         RequestCase{"abc", NoSelection, NoSelection, V::RevenueNotANumber, "abc"},
+                                         RequestCase{"0", NoSelection, NoSelection, V::RevenueZero, "0"},
+                                         RequestCase{"300", NoSelection, NoSelection, V::RevenueTooLarge, "300"}));
 
 TEST(EstimationRequest, AcceptedRequestCarriesTheEstimation) {
     const RequestOutcome outcome = requestEstimation("100", elasticity0_5, range6000);

@@ -68,20 +68,19 @@ TEST_P(EstimationResults, ShowTheExpectedTexts) {
     EXPECT_EQ(result.RedistributionText, row.redistribution);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, EstimationResults,
-    testing::Values(ResultRow{100, 14, 8, "609.", "1124 hppm.", "172 hppm."},
-                    ResultRow{100, 14, 0, "<67.", "1124 hppm.", "172 hppm."},
-                    ResultRow{100, 14, 24, ">7782.", "1124 hppm.", "172 hppm."},
-                    ResultRow{-100, 14, 8, "-610.", "1124 hppm.", "-132 hppm."},
-                    ResultRow{100, 18, 12, "763.", "1571 hppm.", "241 hppm."},
-                    ResultRow{202.9413, 0, 24, ">2698.", "-7431 hppm.", "-2747 hppm."},
-                    ResultRow{0.0001, 18, 12, "0.", "1571 hppm.", "0 hppm."}));
+INSTANTIATE_TEST_SUITE_P(Rows, EstimationResults,
+                         testing::Values(ResultRow{100, 14, 8, "609.", "1124 hppm.", "172 hppm."},
+                                         ResultRow{100, 14, 0, "<67.", "1124 hppm.", "172 hppm."},
+                                         ResultRow{100, 14, 24, ">7782.", "1124 hppm.", "172 hppm."},
+                                         ResultRow{-100, 14, 8, "-610.", "1124 hppm.", "-132 hppm."},
+                                         ResultRow{100, 18, 12, "763.", "1571 hppm.", "241 hppm."},
+                                         ResultRow{202.9413, 0, 24, ">2698.", "-7431 hppm.", "-2747 hppm."},
+                                         ResultRow{0.0001, 18, 12, "0.", "1571 hppm.", "0 hppm."}));
 
 TEST(Estimation, ProgressivityDependsOnTheElasticityAlone) {
-    const std::vector<std::string> expected = {
-        "-7431", "-5885", "-4600", "-3533", "-2648", "-1912", "-1299", "-788", "-360", "0",
-        "304",   "561",   "779",   "965",   "1124",  "1261",  "1379",  "1481", "1571"};
+    const std::vector<std::string> expected = {"-7431", "-5885", "-4600", "-3533", "-2648", "-1912", "-1299",
+                                               "-788",  "-360",  "0",     "304",   "561",   "779",   "965",
+                                               "1124",  "1261",  "1379",  "1481",  "1571"};
     ASSERT_EQ(expected.size(), static_cast<std::size_t>(ElasticityCount));
     for (int e = 0; e < ElasticityCount; ++e) {
         for (const double R : {100.0, 0.0001, -150.1235, 202.9413}) {
@@ -135,7 +134,7 @@ TEST(Estimation, NegativeRevenueMirrorsTheBurden) {
         ASSERT_TRUE(positive && negative);
         EXPECT_EQ(negative->ProgressivityText, positive->ProgressivityText) << e;
         EXPECT_LT(negative->numbers.TaxBurden, 0.0);
-        EXPECT_EQ(negative->numbers.TaxBurden, -positive->numbers.TaxBurden - 1) << e;  // floored, not truncated
+        EXPECT_EQ(negative->numbers.TaxBurden, -positive->numbers.TaxBurden - 1) << e; // floored, not truncated
         EXPECT_EQ(negative->numbers.AverageTaxRate, -positive->numbers.AverageTaxRate);
         if (positive->numbers.D != 0) {
             EXPECT_LT(negative->numbers.D * positive->numbers.D, 0.0) << e;
@@ -176,20 +175,20 @@ TEST_P(EstimationFailures, AreReportedAsValues) {
 constexpr double inf = std::numeric_limits<double>::infinity();
 constexpr double nan = std::numeric_limits<double>::quiet_NaN();
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, EstimationFailures,
-    testing::Values(FailureCase{100, -1, 8, EstimationError::ElasticityOutOfRange},
-                    FailureCase{100, ElasticityCount, 8, EstimationError::ElasticityOutOfRange},
-                    FailureCase{100, 14, -1, EstimationError::RangeOutOfRange},
-                    FailureCase{100, 14, RangeCount, EstimationError::RangeOutOfRange},
-                    FailureCase{nan, 14, 8, EstimationError::NonFiniteValue},
-                    FailureCase{inf, 14, 8, EstimationError::NonFiniteValue},
-                    FailureCase{-inf, 14, 8, EstimationError::NonFiniteValue},
-                    // t = 0 makes the progressivity 0 / 0.
-                    FailureCase{0, 14, 8, EstimationError::NonFiniteValue},
-                    // t = 1 makes the redistribution effect divide by zero.
-                    FailureCase{IncomeBase * 1.8, 14, 8, EstimationError::NonFiniteValue},
-                    FailureCase{1e308, 18, 24, EstimationError::NonFiniteValue}));
+INSTANTIATE_TEST_SUITE_P(Cases, EstimationFailures,
+                         testing::Values(FailureCase{100, -1, 8, EstimationError::ElasticityOutOfRange},
+                                         FailureCase{100, ElasticityCount, 8,
+                                                     EstimationError::ElasticityOutOfRange},
+                                         FailureCase{100, 14, -1, EstimationError::RangeOutOfRange},
+                                         FailureCase{100, 14, RangeCount, EstimationError::RangeOutOfRange},
+                                         FailureCase{nan, 14, 8, EstimationError::NonFiniteValue},
+                                         FailureCase{inf, 14, 8, EstimationError::NonFiniteValue},
+                                         FailureCase{-inf, 14, 8, EstimationError::NonFiniteValue},
+                                         // t = 0 makes the progressivity 0 / 0.
+                                         FailureCase{0, 14, 8, EstimationError::NonFiniteValue},
+                                         // t = 1 makes the redistribution effect divide by zero.
+                                         FailureCase{IncomeBase * 1.8, 14, 8, EstimationError::NonFiniteValue},
+                                         FailureCase{1e308, 18, 24, EstimationError::NonFiniteValue}));
 
 TEST(Estimation, NoTextEverShowsANonNumber) {
     for (const double R : {1e-300, 5e-324, 1e-5, 1e6, 1e15, 1e300, -1e300, 751.9, -751.9}) {

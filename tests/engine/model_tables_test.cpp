@@ -72,7 +72,7 @@ TEST(ModelTables, RepresentativeIncomesRiseAndOutgrowSixteenBits) {
 }
 
 TEST(ModelTables, IncomeBaseIsTheNearestDoubleTo417_7468) {
-    volatile double dividend = 41774.68;  // divided at run time, not folded
+    volatile double dividend = 41774.68; // divided at run time, not folded
     EXPECT_EQ(IncomeBase, dividend / 100);
     EXPECT_EQ(IncomeBase, 417.7468);
     EXPECT_EQ(RangeCount, 25);

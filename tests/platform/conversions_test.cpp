@@ -44,17 +44,16 @@ INSTANTIATE_TEST_SUITE_P(
                     TextCase{"-.25", -0.25}, TextCase{"1e3", 1000.0}, TextCase{"1.5E-3", 0.0015},
                     TextCase{"2e+2", 200.0}, TextCase{"1,234,567.5", 1234567.5}, TextCase{"12,345", 12345.0},
                     TextCase{"0", 0.0}, TextCase{"-0", -0.0}, TextCase{"000123", 123.0},
-                    TextCase{"0e999999999999999999999", 0.0}, TextCase{"1e-400", 0.0},
-                    TextCase{"-1e-400", -0.0}, TextCase{"1e-99999999999999999999", 0.0},
-                    TextCase{"1.7976931348623157e308", 1.7976931348623157e308},
-                    TextCase{"4e-320", 4e-320}));
+                    TextCase{"0e999999999999999999999", 0.0}, TextCase{"1e-400", 0.0}, TextCase{"-1e-400", -0.0},
+                    TextCase{"1e-99999999999999999999", 0.0},
+                    TextCase{"1.7976931348623157e308", 1.7976931348623157e308}, TextCase{"4e-320", 4e-320}));
 
 INSTANTIATE_TEST_SUITE_P(
     Rejected, TextToNumberEnglish,
     testing::Values(TextCase{"", std::nullopt}, TextCase{"   ", std::nullopt}, TextCase{"abc", std::nullopt},
                     TextCase{"-", std::nullopt}, TextCase{"+", std::nullopt}, TextCase{".", std::nullopt},
-                    TextCase{",", std::nullopt}, TextCase{"1e309", std::nullopt},
-                    TextCase{"-1e309", std::nullopt}, TextCase{"1.7976931348623159e308", std::nullopt},
+                    TextCase{",", std::nullopt}, TextCase{"1e309", std::nullopt}, TextCase{"-1e309", std::nullopt},
+                    TextCase{"1.7976931348623159e308", std::nullopt},
                     TextCase{"1e99999999999999999999", std::nullopt}, TextCase{"1e", std::nullopt},
                     TextCase{"1e+", std::nullopt}, TextCase{"e5", std::nullopt}, TextCase{"1.2.3", std::nullopt},
                     TextCase{"--1", std::nullopt}, TextCase{"+-1", std::nullopt}, TextCase{"1 2", std::nullopt},
@@ -62,10 +61,13 @@ INSTANTIATE_TEST_SUITE_P(
                     TextCase{"1234,567", std::nullopt}, TextCase{",123", std::nullopt},
                     TextCase{"123,", std::nullopt}, TextCase{"1.5,000", std::nullopt},
                     TextCase{"inf", std::nullopt}, TextCase{"nan", std::nullopt}, TextCase{"0x10", std::nullopt},
-                    TextCase{"12abc", std::nullopt}, TextCase{"\x01" "5", std::nullopt},
+                    TextCase{"12abc", std::nullopt},
+                    TextCase{"\x01"
+                             "5",
+                             std::nullopt},
                     TextCase{"5\n", std::nullopt}, TextCase{std::string("5\0", 2), std::nullopt},
-                    TextCase{"\xe4\xb8\x80\xe7\x99\xbe", std::nullopt},  // 一百
-                    TextCase{"\xef\xbc\x91\xef\xbc\x90", std::nullopt},  // full-width 10
+                    TextCase{"\xe4\xb8\x80\xe7\x99\xbe", std::nullopt}, // 一百
+                    TextCase{"\xef\xbc\x91\xef\xbc\x90", std::nullopt}, // full-width 10
                     TextCase{"\xff\xfe", std::nullopt}));
 
 TEST(TextToNumber, UsesTheLocaleSeparators) {
@@ -95,7 +97,7 @@ TEST(TextToNumber, UnusableSeparatorsFallBack) {
 
 TEST(TextToNumber, HandlesAMegabyteOfDigits) {
     const std::string ones(1'000'000, '1');
-    EXPECT_EQ(textToNumber(ones), std::nullopt);  // far beyond the double range
+    EXPECT_EQ(textToNumber(ones), std::nullopt); // far beyond the double range
 
     const std::string tiny = "0." + std::string(1'000'000, '0') + "1";
     EXPECT_EQ(textToNumber(tiny), 0.0);
@@ -128,10 +130,9 @@ TEST_P(ToCurrency, RoundsToFourDecimalsTiesToEven) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, ToCurrency,
     testing::Values(CurrencyCase{100, 100.0}, CurrencyCase{150.123456, 150.1235},
-                    CurrencyCase{202.94139, 202.9414}, CurrencyCase{0.00004, 0.0},
-                    CurrencyCase{0.00125, 0.0012}, CurrencyCase{0.00135, 0.0014},
-                    CurrencyCase{-0.00125, -0.0012}, CurrencyCase{2.00005, 2.0}, CurrencyCase{0.00005, 0.0},
-                    CurrencyCase{922337203685477.0, 922337203685477.0},
+                    CurrencyCase{202.94139, 202.9414}, CurrencyCase{0.00004, 0.0}, CurrencyCase{0.00125, 0.0012},
+                    CurrencyCase{0.00135, 0.0014}, CurrencyCase{-0.00125, -0.0012}, CurrencyCase{2.00005, 2.0},
+                    CurrencyCase{0.00005, 0.0}, CurrencyCase{922337203685477.0, 922337203685477.0},
                     CurrencyCase{-922337203685477.0, -922337203685477.0},
                     CurrencyCase{922337203685477.5807, std::nullopt},
                     CurrencyCase{-922337203685477.5808, std::nullopt}, CurrencyCase{1e300, std::nullopt},
@@ -175,13 +176,12 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, NumberToText,
     testing::Values(TextOfNumberCase{100, "100"}, TextOfNumberCase{150.1235, "150.1235"},
                     TextOfNumberCase{-0.5, "-0.5"}, TextOfNumberCase{0.1 + 0.2, "0.3"},
-                    TextOfNumberCase{1.0 / 3, "0.333333333333333"},
-                    TextOfNumberCase{-1298.9999999999998, "-1299"}, TextOfNumberCase{1124.0000000000002, "1124"},
-                    TextOfNumberCase{1234567, "1234567"}, TextOfNumberCase{123456789012345, "123456789012345"},
-                    TextOfNumberCase{1e15, "1E+15"}, TextOfNumberCase{-2.5e20, "-2.5E+20"},
-                    TextOfNumberCase{0.0001, "0.0001"}, TextOfNumberCase{0.00001, "1E-05"},
-                    TextOfNumberCase{-1.5e-7, "-1.5E-07"}, TextOfNumberCase{1e300, "1E+300"},
-                    TextOfNumberCase{0.0, "0"}, TextOfNumberCase{-0.0, "0"},
+                    TextOfNumberCase{1.0 / 3, "0.333333333333333"}, TextOfNumberCase{-1298.9999999999998, "-1299"},
+                    TextOfNumberCase{1124.0000000000002, "1124"}, TextOfNumberCase{1234567, "1234567"},
+                    TextOfNumberCase{123456789012345, "123456789012345"}, TextOfNumberCase{1e15, "1E+15"},
+                    TextOfNumberCase{-2.5e20, "-2.5E+20"}, TextOfNumberCase{0.0001, "0.0001"},
+                    TextOfNumberCase{0.00001, "1E-05"}, TextOfNumberCase{-1.5e-7, "-1.5E-07"},
+                    TextOfNumberCase{1e300, "1E+300"}, TextOfNumberCase{0.0, "0"}, TextOfNumberCase{-0.0, "0"},
                     TextOfNumberCase{std::numeric_limits<double>::quiet_NaN(), "NaN"},
                     TextOfNumberCase{-std::numeric_limits<double>::infinity(), "-Infinity"}));
 
@@ -209,7 +209,7 @@ TEST(NumberToText, IsStableWhenReadBack) {
     std::uniform_int_distribution<std::uint64_t> bits;
     int checked = 0;
     while (checked < 20000) {
-        const double value = std::bit_cast<double>(bits(random));
+        const auto value = std::bit_cast<double>(bits(random));
         if (!std::isfinite(value)) {
             continue;
         }
@@ -239,9 +239,10 @@ TEST_P(FormatPattern, RoundsFromTheExactValue) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, FormatPattern,
     testing::Values(FormatCase{0.11244140249594692, "0.0000", "0.1124"},
-                    FormatCase{0.01724708887618164, "0.0000", "0.0172"}, FormatCase{-0.743051, "0.0000", "-0.7431"},
-                    FormatCase{0.03125, "0.0000", "0.0313"}, FormatCase{-0.03125, "0.0000", "-0.0313"},
-                    FormatCase{2.5, "0", "3"}, FormatCase{-2.5, "0", "-3"}, FormatCase{0.125, "0.00", "0.13"},
+                    FormatCase{0.01724708887618164, "0.0000", "0.0172"},
+                    FormatCase{-0.743051, "0.0000", "-0.7431"}, FormatCase{0.03125, "0.0000", "0.0313"},
+                    FormatCase{-0.03125, "0.0000", "-0.0313"}, FormatCase{2.5, "0", "3"},
+                    FormatCase{-2.5, "0", "-3"}, FormatCase{0.125, "0.00", "0.13"},
                     FormatCase{0.0001, "0.0000", "0.0001"}, FormatCase{0.00004999, "0.0000", "0.0000"},
                     FormatCase{-0.000001, "0.0000", "0.0000"}, FormatCase{-0.0, "0.0000", "0.0000"},
                     FormatCase{12.0, "0.0000", "12.0000"}, FormatCase{1.0 / 3, "0.0", "0.3"},

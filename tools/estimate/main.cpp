@@ -10,6 +10,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <exception>
 #include <optional>
 #include <span>
 #include <string>
@@ -19,6 +20,7 @@ namespace {
 
 constexpr int exitRejected = 1;
 constexpr int exitUsage = 2;
+constexpr int exitFailure = 3;
 
 std::optional<int> readPosition(std::string_view text) {
     int value = 0;
@@ -63,10 +65,7 @@ int printOutcome(std::string_view revenue, int e, int p) {
     return 0;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    const std::span<char*> args(argv, static_cast<std::size_t>(argc));
+int run(std::span<char*> args) {
     if (args.size() == 2 && std::string_view(args[1]) == "--lists") {
         printLists();
         return 0;
@@ -85,4 +84,17 @@ int main(int argc, char** argv) {
     }
     std::fputs("usage: levora-estimate [REVENUE ELASTICITY-POSITION RANGE-POSITION | --lists]\n", stderr);
     return exitUsage;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return run(std::span<char*>(argv, static_cast<std::size_t>(argc)));
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "levora-estimate: %s\n", failure.what());
+    } catch (...) {
+        std::fputs("levora-estimate: unexpected failure\n", stderr);
+    }
+    return exitFailure;
 }

@@ -46,10 +46,10 @@ struct Estimation {
 /// results are reproducible to the last bit. The format's decimal separator
 /// is the one the rounding to four decimals writes and reads back.
 [[nodiscard]] Expected<EstimationNumbers, EstimationError> estimateNumbers(double R, int e, int p,
-                                                                          const NumberFormat& format = {});
+                                                                           const NumberFormat& format = {});
 
 /// As estimateNumbers, with the three result texts written in the given format.
 [[nodiscard]] Expected<Estimation, EstimationError> estimate(double R, int e, int p,
-                                                            const NumberFormat& format = {});
+                                                             const NumberFormat& format = {});
 
 } // namespace levora

@@ -19,8 +19,11 @@ Unexpected(E) -> Unexpected<E>;
 template <class T, class E>
 class Expected {
 public:
-    Expected(T value) : state_(std::in_place_index<0>, std::move(value)) {} // NOLINT(google-explicit-constructor)
-    Expected(Unexpected<E> failure) : state_(std::in_place_index<1>, std::move(failure.error)) {} // NOLINT(google-explicit-constructor)
+    // Implicit, so that a function returns its value or Unexpected{reason}.
+    // NOLINTNEXTLINE(google-explicit-constructor,hicpp-explicit-conversions)
+    Expected(T value) : state_(std::in_place_index<0>, std::move(value)) {}
+    // NOLINTNEXTLINE(google-explicit-constructor,hicpp-explicit-conversions)
+    Expected(Unexpected<E> failure) : state_(std::in_place_index<1>, std::move(failure.error)) {}
 
     [[nodiscard]] bool has_value() const noexcept { return state_.index() == 0; }
     explicit operator bool() const noexcept { return has_value(); }

@@ -232,24 +232,24 @@ bool isUsableSeparator(std::string_view separator) {
 NumberFormat sanitized(const NumberFormat& format) {
     NumberFormat result;
     result.decimalSeparator = isUsableSeparator(format.decimalSeparator) ? format.decimalSeparator : ".";
-    result.groupSeparator = isUsableSeparator(format.groupSeparator) &&
-                                    format.groupSeparator != result.decimalSeparator
-                                ? format.groupSeparator
-                                : std::string_view{};
+    result.groupSeparator =
+        isUsableSeparator(format.groupSeparator) && format.groupSeparator != result.decimalSeparator
+            ? format.groupSeparator
+            : std::string_view{};
     return result;
 }
 
 } // namespace
 
-std::optional<double> textToNumber(std::string_view text, const NumberFormat& requested) {
-    const NumberFormat format = sanitized(requested);
+std::optional<double> textToNumber(std::string_view text, const NumberFormat& format) {
+    const NumberFormat usable = sanitized(format);
     Reader reader(text);
     reader.skipBlanks();
     const bool negative = reader.skip("-");
     if (!negative) {
         reader.skip("+");
     }
-    const auto mantissa = readMantissa(reader, format);
+    const auto mantissa = readMantissa(reader, usable);
     if (!mantissa) {
         return std::nullopt;
     }
@@ -280,8 +280,8 @@ std::optional<double> toCurrency(double value) {
     return static_cast<double>(units) / 10000.0;
 }
 
-std::string numberToText(double value, const NumberFormat& requested) {
-    const NumberFormat format = sanitized(requested);
+std::string numberToText(double value, const NumberFormat& format) {
+    const NumberFormat usable = sanitized(format);
     if (std::isnan(value)) {
         return "NaN";
     }
@@ -299,11 +299,11 @@ std::string numberToText(double value, const NumberFormat& requested) {
     if (const auto e = text.find('e'); e != std::string::npos) {
         text[e] = 'E';
     }
-    return withDecimalSeparator(text, format.decimalSeparator);
+    return withDecimalSeparator(text, usable.decimalSeparator);
 }
 
-std::optional<std::string> Format(double value, std::string_view pattern, const NumberFormat& requested) {
-    const NumberFormat format = sanitized(requested);
+std::optional<std::string> Format(double value, std::string_view pattern, const NumberFormat& format) {
+    const NumberFormat usable = sanitized(format);
     const auto decimals = patternDecimals(pattern);
     if (!decimals || !std::isfinite(value)) {
         return std::nullopt;
@@ -315,8 +315,8 @@ std::optional<std::string> Format(double value, std::string_view pattern, const 
     // The longest fixed-point text of a double: 309 whole digits, a sign, a
     // point and the decimals.
     std::array<char, 400> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed, *decimals);
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, *decimals);
     if (result.ec != std::errc{}) {
         return std::nullopt;
     }
@@ -324,7 +324,7 @@ std::optional<std::string> Format(double value, std::string_view pattern, const 
     if (text.starts_with('-') && text.find_first_not_of("-0.") == std::string_view::npos) {
         text.remove_prefix(1);
     }
-    return withDecimalSeparator(text, format.decimalSeparator);
+    return withDecimalSeparator(text, usable.decimalSeparator);
 }
 
 double Int(double value) { return std::floor(value); }
