@@ -118,10 +118,11 @@ void expectSound(const std::string& text, const RequestOutcome& outcome, int e, 
     }
     const double R = *outcome.revenue;
     EXPECT_EQ(R, std::nearbyint(R * 10000) / 10000);
-    EXPECT_EQ(textToNumber(outcome.revenueText), R) << outcome.revenueText;
     if (outcome.verdict != RequestVerdict::Accepted) {
         return;
     }
+    // Accepted revenues have few enough digits to be written back exactly.
+    EXPECT_EQ(textToNumber(outcome.revenueText), R) << outcome.revenueText;
     EXPECT_LT(std::fabs(R), RevenueLimit);
     EXPECT_NE(R, 0.0);
     ASSERT_TRUE(outcome.estimation && *outcome.estimation);
