@@ -10,25 +10,18 @@ namespace {
 constexpr int elasticity0_5 = 14;
 constexpr int range6000 = 8;
 
-void BM_EstimateNumbers(benchmark::State& state) {
+// One estimation from the accepted revenue, by the given engine entry point.
+template <class Estimate>
+void BM_Estimate(benchmark::State& state, Estimate estimate) {
     double revenue = 100;
     for (auto _ : state) {
         benchmark::DoNotOptimize(revenue);
-        auto result = levora::estimateNumbers(revenue, elasticity0_5, range6000);
+        auto result = estimate(revenue, elasticity0_5, range6000, levora::NumberFormat{});
         benchmark::DoNotOptimize(result);
     }
 }
-BENCHMARK(BM_EstimateNumbers);
-
-void BM_EstimateWithTexts(benchmark::State& state) {
-    double revenue = 100;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(revenue);
-        auto result = levora::estimate(revenue, elasticity0_5, range6000);
-        benchmark::DoNotOptimize(result);
-    }
-}
-BENCHMARK(BM_EstimateWithTexts);
+BENCHMARK_CAPTURE(BM_Estimate, Numbers, &levora::estimateNumbers);
+BENCHMARK_CAPTURE(BM_Estimate, WithTexts, &levora::estimate);
 
 void BM_Request(benchmark::State& state) {
     for (auto _ : state) {
