@@ -28,7 +28,6 @@ public:
     explicit Reader(std::string_view text) : rest_(text) {}
 
     [[nodiscard]] bool atEnd() const { return rest_.empty(); }
-    [[nodiscard]] bool startsWithDigit() const { return !rest_.empty() && isDigit(rest_.front()); }
 
     bool skip(std::string_view token) {
         if (token.empty() || !rest_.starts_with(token)) {
