@@ -1,0 +1,193 @@
+#pragma once
+
+// The controls the windows are built from. Each carries its name as its
+// objectName and exposes its toolkit properties as Qt properties of the same
+// names, so that tests and accessibility tools find and read them.
+
+#include "levora/toolkit/control.h"
+#include "levora/toolkit/surface.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace levora::toolkit {
+
+/// A text the user cannot edit. The caption is plain text; it wraps at the
+/// label's width.
+class Label : public QLabel, public ControlProperties {
+    Q_OBJECT
+    Q_PROPERTY(double Left READ Left WRITE setLeft)
+    Q_PROPERTY(double Top READ Top WRITE setTop)
+    Q_PROPERTY(double Width READ Width WRITE setWidth)
+    Q_PROPERTY(double Height READ Height WRITE setHeight)
+    Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
+    Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
+    Q_PROPERTY(quint32 ForeColor READ ForeColor WRITE setForeColor)
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+
+public:
+    Label(QWidget* container, const QString& name);
+    [[nodiscard]] QString Caption() const { return text(); }
+    void setCaption(const QString& caption) { setText(caption); }
+};
+
+/// A panel that holds other controls and lines on its own background.
+class PictureBox : public Surface, public ControlProperties {
+    Q_OBJECT
+    Q_PROPERTY(double Left READ Left WRITE setLeft)
+    Q_PROPERTY(double Top READ Top WRITE setTop)
+    Q_PROPERTY(double Width READ Width WRITE setWidth)
+    Q_PROPERTY(double Height READ Height WRITE setHeight)
+    Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
+    Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
+
+public:
+    PictureBox(QWidget* container, const QString& name);
+    void setBackColor(ColourValue colour);
+};
+
+/// A picture from the resources, with a tool tip, an optional mouse pointer of
+/// its own and a click.
+class Image : public QLabel, public ControlProperties {
+    Q_OBJECT
+    Q_PROPERTY(double Left READ Left WRITE setLeft)
+    Q_PROPERTY(double Top READ Top WRITE setTop)
+    Q_PROPERTY(double Width READ Width WRITE setWidth)
+    Q_PROPERTY(double Height READ Height WRITE setHeight)
+    Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
+    Q_PROPERTY(QString ToolTipText READ toolTip WRITE setToolTipText)
+
+public:
+    Image(QWidget* container, const QString& name);
+
+    /// Shows a picture; throws RunTimeError(InvalidPropertyValue) when it
+    /// cannot be loaded.
+    void setPicture(const QString& resource);
+    /// The tool tip, which is also the picture's accessible name.
+    void setToolTipText(const QString& text);
+    /// What the picture says, for a screen reader.
+    void setDescription(const QString& text) { setAccessibleDescription(text); }
+    void setMouseIcon(const QCursor& cursor) { setCursor(cursor); }
+
+signals:
+    void Click();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+/// A one-line text entry. Setting its text, by the user or in code, raises
+/// Change.
+class TextBox : public QLineEdit, public ControlProperties {
+    Q_OBJECT
+    Q_PROPERTY(double Left READ Left WRITE setLeft)
+    Q_PROPERTY(double Top READ Top WRITE setTop)
+    Q_PROPERTY(double Width READ Width WRITE setWidth)
+    Q_PROPERTY(double Height READ Height WRITE setHeight)
+    Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
+    Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
+    Q_PROPERTY(quint32 ForeColor READ ForeColor WRITE setForeColor)
+    Q_PROPERTY(QString Text READ Text WRITE setText)
+
+public:
+    TextBox(QWidget* container, const QString& name);
+    [[nodiscard]] QString Text() const { return text(); }
+
+signals:
+    void Change();
+};
+
+/// A drop-down list to choose one item from. ListIndex is the chosen item's
+/// position, -1 for none; choosing an item, or setting ListIndex, raises Click.
+class ComboBox : public QComboBox, public ControlProperties {
+    Q_OBJECT
+    Q_PROPERTY(double Left READ Left WRITE setLeft)
+    Q_PROPERTY(double Top READ Top WRITE setTop)
+    Q_PROPERTY(double Width READ Width WRITE setWidth)
+    Q_PROPERTY(double Height READ Height WRITE setHeight)
+    Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
+    Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
+    Q_PROPERTY(quint32 ForeColor READ ForeColor WRITE setForeColor)
+    Q_PROPERTY(int ListIndex READ ListIndex WRITE setListIndex)
+    Q_PROPERTY(int ListCount READ ListCount)
+
+public:
+    ComboBox(QWidget* container, const QString& name);
+
+    /// Appends an item at the end; the selection stays as it was.
+    void AddItem(const QString& item);
+    [[nodiscard]] int ListIndex() const { return currentIndex(); }
+    /// Throws RunTimeError(InvalidPropertyValue) outside -1 .. ListCount - 1.
+    void setListIndex(int index);
+    [[nodiscard]] int ListCount() const { return count(); }
+    /// The item at a position; throws RunTimeError(InvalidPropertyValue)
+    /// outside the list.
+    [[nodiscard]] QString List(int index) const;
+
+signals:
+    void Click();
+};
+
+/// A push button. Enter presses it while it has the focus; a window presses
+/// its default button on Enter and its cancel button on Esc.
+class CommandButton : public QPushButton, public ControlProperties {
+    Q_OBJECT
+    Q_PROPERTY(double Left READ Left WRITE setLeft)
+    Q_PROPERTY(double Top READ Top WRITE setTop)
+    Q_PROPERTY(double Width READ Width WRITE setWidth)
+    Q_PROPERTY(double Height READ Height WRITE setHeight)
+    Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
+    Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(bool Default READ Default WRITE setDefault)
+    Q_PROPERTY(bool Cancel READ Cancel WRITE setCancel)
+
+public:
+    CommandButton(QWidget* container, const QString& name);
+    [[nodiscard]] QString Caption() const { return text(); }
+    void setCaption(const QString& caption) { setText(caption); }
+    [[nodiscard]] bool Default() const { return isDefault(); }
+    [[nodiscard]] bool Cancel() const { return cancel_; }
+    void setCancel(bool cancel) { cancel_ = cancel; }
+
+signals:
+    void Click();
+
+private:
+    bool cancel_ = false;
+};
+
+/// Raises Timer every Interval milliseconds while enabled; an interval of 0
+/// stops it.
+class IntervalTimer : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(int Interval READ Interval WRITE setInterval)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
+
+public:
+    IntervalTimer(QObject* owner, const QString& name);
+    [[nodiscard]] int Interval() const { return interval_; }
+    /// Throws RunTimeError(InvalidPropertyValue) for a negative interval.
+    void setInterval(int milliseconds);
+    [[nodiscard]] bool Enabled() const { return enabled_; }
+    void setEnabled(bool enabled);
+
+signals:
+    void Timer();
+
+private:
+    void restart();
+
+    QTimer timer_;
+    int interval_ = 0;
+    bool enabled_ = true;
+};
+
+} // namespace levora::toolkit

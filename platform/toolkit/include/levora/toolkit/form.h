@@ -1,0 +1,194 @@
+#pragma once
+
+// A window of the toolkit. It has the lifecycle the windows rely on: Load runs
+// Form_Load once; Show shows it modeless, or modal with the caller waiting and
+// every other window disabled; Hide; Unload runs Form_Unload and destroys the
+// window, so a later use gets a fresh one. Its Left, Top, Width and Height are
+// outer measures in twips, ScaleWidth and ScaleHeight those of the client
+// area, which lies below the menu bar inside the frame (frame_metrics.h).
+//
+// Every event reaches the window's handlers through handleEvent (runtime.h).
+
+#include "levora/toolkit/colour.h"
+#include "levora/toolkit/frame_metrics.h"
+#include "levora/toolkit/surface.h"
+
+#include <QIcon>
+#include <QMenuBar>
+#include <QPointer>
+#include <QWidget>
+
+#include <cstdint>
+
+class QEventLoop;
+
+namespace levora::toolkit {
+
+class CommandButton;
+
+/// The buttons in a window's caption besides its close box.
+enum class CaptionButtons { CloseOnly, Minimize };
+
+class Form : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(double Left READ Left WRITE setLeft)
+    Q_PROPERTY(double Top READ Top WRITE setTop)
+    Q_PROPERTY(double Width READ Width WRITE setWidth)
+    Q_PROPERTY(double Height READ Height WRITE setHeight)
+    Q_PROPERTY(double ScaleWidth READ ScaleWidth)
+    Q_PROPERTY(double ScaleHeight READ ScaleHeight)
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(bool Visible READ isVisible)
+    Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
+    Q_PROPERTY(int WindowState READ WindowState WRITE setWindowState)
+
+public:
+    ~Form() override;
+
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+    Form(Form&&) = delete;
+    Form& operator=(Form&&) = delete;
+
+    /// Runs Form_Load unless the window is loaded already.
+    void Load();
+    /// 0: modeless. 1: modal; returns once the window has been hidden or
+    /// unloaded. Loads the window first. Throws RunTimeError for another flag
+    /// and for a modal show of a window that is already shown.
+    void Show(int modal = 0);
+    void Hide();
+    /// Runs Form_Unload; unless it cancels, hides and destroys the window.
+    /// Destruction waits until control returns to the event loop, so a window
+    /// may unload itself from its own handler.
+    void Unload();
+
+    [[nodiscard]] bool isLoaded() const { return state_ == State::Loaded; }
+    /// Whether Unload has run to its end.
+    [[nodiscard]] bool isUnloaded() const { return state_ == State::Unloaded; }
+
+    [[nodiscard]] double Left() const { return left_; }
+    [[nodiscard]] double Top() const { return top_; }
+    [[nodiscard]] double Width() const { return width_; }
+    [[nodiscard]] double Height() const { return height_; }
+    void setLeft(double left);
+    void setTop(double top);
+    void setWidth(double width);
+    void setHeight(double height);
+    [[nodiscard]] double ScaleWidth() const;
+    [[nodiscard]] double ScaleHeight() const;
+
+    [[nodiscard]] QString Caption() const { return windowTitle(); }
+    void setCaption(const QString& caption) { setWindowTitle(caption); }
+    [[nodiscard]] ColourValue BackColor() const { return client_->surfaceColour(); }
+    void setBackColor(ColourValue colour) { client_->setSurfaceColour(colour); }
+    /// 0 normal, 1 minimized, 2 maximized.
+    [[nodiscard]] int WindowState() const;
+    /// Throws RunTimeError(InvalidPropertyValue) outside 0 .. 2.
+    void setWindowState(int state);
+
+    /// The client area, where the window's controls are placed.
+    [[nodiscard]] Surface* client() const { return client_; }
+    /// The menu bar, created on first use.
+    QMenuBar* menu();
+    [[nodiscard]] BorderStyle borderStyle() const { return borderStyle_; }
+    /// The frame used to derive the client area.
+    [[nodiscard]] FrameMetrics frame() const;
+
+protected:
+    /// A window named `name` with the given frame, its client area sized as
+    /// designed (in twips); the outer size follows from the frame.
+    Form(const QString& name, BorderStyle border, CaptionButtons buttons, double clientWidth,
+         double clientHeight);
+
+    virtual void Form_Load() {}
+    virtual void Form_Unload(std::int16_t& Cancel) { static_cast<void>(Cancel); }
+    virtual void Form_Resize() {}
+    virtual void Form_Click() {}
+
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    enum class State { Created, Loaded, Unloading, Unloaded };
+
+    void applyGeometry();
+    void layOutContents();
+    void followFrame();
+    void adoptMovedPosition();
+    void endModalWait();
+    [[nodiscard]] CommandButton* buttonFor(bool cancel) const;
+
+    Surface* client_;
+    QMenuBar* menuBar_ = nullptr;
+    double designClientWidth_;
+    double designClientHeight_;
+    QEventLoop* modalWait_ = nullptr;
+    BorderStyle borderStyle_;
+    State state_ = State::Created;
+    FrameMetrics usedFrame_;
+    double left_ = 0;
+    double top_ = 0;
+    double width_ = 0;
+    double height_ = 0;
+    bool applying_ = false;
+};
+
+/// The windows that exist now (loaded or not yet destroyed), oldest first.
+[[nodiscard]] QList<Form*> existingForms();
+
+/// Unloads the loaded window of that name, if there is one.
+void Unload(const QString& formName);
+
+/// Stops the program at once: every window closes without its unload
+/// handling, no further event reaches a handler, and the running handler is
+/// unwound (ProgramEnded), also from inside a modal wait.
+[[noreturn]] void End();
+
+/// Destroys every window without running any handler and clears the ended
+/// state: what the program does once its event loop has returned, and what a
+/// fresh run of the windows starts from.
+void releaseForms();
+
+/// Runs the program's event loop until End(), then releases the windows.
+/// Returns the program's exit status.
+int runEventLoop();
+
+/// A program-wide window instance in the toolkit's manner: the first use
+/// creates and loads the window, and after an Unload the next use gets a
+/// fresh one.
+template <class Window> class FormInstance {
+public:
+    constexpr FormInstance() = default;
+
+    /// The loaded window, created and loaded on first use.
+    Window* operator->() { return &get(); }
+    Window& get()
+    {
+        if (!window_ || window_->isUnloaded()) {
+            window_ = new Window;
+        }
+        window_->Load();
+        return *window_;
+    }
+    /// Loads the window unless it is loaded.
+    void Load() { static_cast<void>(get()); }
+    /// Unloads the window if it is loaded; does not create one.
+    void Unload()
+    {
+        if (isLoaded()) {
+            window_->Unload();
+        }
+    }
+    [[nodiscard]] bool isLoaded() const { return window_ && window_->isLoaded(); }
+    /// The current window, if one exists, without loading it.
+    [[nodiscard]] Window* existing() const { return window_ && !window_->isUnloaded() ? window_.data() : nullptr; }
+
+private:
+    QPointer<Window> window_;
+};
+
+} // namespace levora::toolkit

@@ -1,0 +1,410 @@
+#include "levora/toolkit/form.h"
+
+#include "levora/toolkit/controls.h"
+#include "levora/toolkit/runtime.h"
+#include "levora/toolkit/twips.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QHideEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMoveEvent>
+
+#include <algorithm>
+
+namespace levora::toolkit {
+
+namespace {
+
+/// The program-wide state of the windows: which exist, the event loops that
+/// wait for End(), and whether it has been called.
+struct Program {
+    QList<Form*> forms;
+    QList<QEventLoop*> waits;
+    bool ended = false;
+};
+
+Program& program()
+{
+    static Program state;
+    return state;
+}
+
+Qt::WindowFlags flagsFor(BorderStyle border, CaptionButtons buttons)
+{
+    if (border == BorderStyle::None) {
+        return Qt::Window | Qt::FramelessWindowHint;
+    }
+    Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                            Qt::WindowCloseButtonHint;
+    flags |= border == BorderStyle::FixedDialog ? Qt::Dialog : Qt::Window;
+    if (buttons == CaptionButtons::Minimize) {
+        flags |= Qt::WindowMinimizeButtonHint;
+    }
+    return flags;
+}
+
+} // namespace
+
+bool hasEnded() { return program().ended; }
+
+Form::Form(const QString& name, BorderStyle border, CaptionButtons buttons, double clientWidth,
+           double clientHeight)
+    : QWidget(nullptr, flagsFor(border, buttons)), client_(new Surface(this)), designClientWidth_(clientWidth),
+      designClientHeight_(clientHeight), borderStyle_(border), usedFrame_(frame())
+{
+    setObjectName(name);
+    program().forms.append(this);
+    width_ = clientWidth + toTwips(usedFrame_.left + usedFrame_.right);
+    height_ = clientHeight + toTwips(usedFrame_.top + usedFrame_.bottom);
+    applyGeometry();
+    connect(client_, &Surface::Click, this, [this] {
+        handleEvent(objectName().toStdString() + ".Click", [this] { Form_Click(); });
+    });
+}
+
+Form::~Form()
+{
+    endModalWait();
+    program().forms.removeOne(this);
+}
+
+FrameMetrics Form::frame() const { return frameMetrics(borderStyle_); }
+
+QMenuBar* Form::menu()
+{
+    if (menuBar_ == nullptr) {
+        menuBar_ = new QMenuBar(this);
+        menuBar_->setNativeMenuBar(false);
+    }
+    return menuBar_;
+}
+
+void Form::Load()
+{
+    if (state_ != State::Created) {
+        return;
+    }
+    state_ = State::Loaded;
+    // The outer size follows the designed client area and the menu bar as
+    // they stand now, until Form_Load sets its own.
+    const FrameMetrics f = frame();
+    const int menuHeight = menuBar_ != nullptr ? menuBar_->sizeHint().height() : 0;
+    width_ = designClientWidth_ + toTwips(f.left + f.right);
+    height_ = designClientHeight_ + toTwips(f.top + f.bottom + menuHeight);
+    applyGeometry();
+    Form_Load();
+}
+
+void Form::Show(int modal)
+{
+    if (modal != 0 && modal != 1) {
+        throw RunTimeError(Failure::InvalidProcedureCall, "the modal flag is 0 or 1");
+    }
+    Load();
+    if (isUnloaded()) {
+        return;
+    }
+    if (modal == 0) {
+        show();
+        raise();
+        activateWindow();
+        return;
+    }
+    if (modalWait_ != nullptr || isVisible()) {
+        throw RunTimeError(Failure::InvalidProcedureCall, "a shown window cannot be shown modally");
+    }
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+    QEventLoop wait;
+    const QPointer<Form> self(this);
+    modalWait_ = &wait;
+    program().waits.append(&wait);
+    wait.exec(QEventLoop::DialogExec);
+    program().waits.removeOne(&wait);
+    if (self) {
+        self->modalWait_ = nullptr;
+        if (self->isHidden()) {
+            self->setWindowModality(Qt::NonModal);
+        }
+    }
+    if (hasEnded()) {
+        throw ProgramEnded{};
+    }
+}
+
+void Form::Hide()
+{
+    hide();
+    endModalWait();
+}
+
+void Form::Unload()
+{
+    if (state_ != State::Loaded) {
+        return;
+    }
+    state_ = State::Unloading;
+    std::int16_t cancel = 0;
+    try {
+        Form_Unload(cancel);
+    } catch (...) {
+        state_ = State::Loaded;
+        throw;
+    }
+    if (cancel != 0) {
+        state_ = State::Loaded;
+        return;
+    }
+    state_ = State::Unloaded;
+    hide();
+    endModalWait();
+    deleteLater();
+}
+
+void Form::endModalWait()
+{
+    if (modalWait_ != nullptr) {
+        modalWait_->exit(0);
+    }
+}
+
+void Form::setLeft(double left)
+{
+    static_cast<void>(toPixels(left));
+    left_ = left;
+    applyGeometry();
+}
+
+void Form::setTop(double top)
+{
+    static_cast<void>(toPixels(top));
+    top_ = top;
+    applyGeometry();
+}
+
+void Form::setWidth(double width)
+{
+    if (width < 0) {
+        throw RunTimeError(Failure::InvalidPropertyValue, "a negative width");
+    }
+    static_cast<void>(toPixels(width));
+    width_ = width;
+    applyGeometry();
+}
+
+void Form::setHeight(double height)
+{
+    if (height < 0) {
+        throw RunTimeError(Failure::InvalidPropertyValue, "a negative height");
+    }
+    static_cast<void>(toPixels(height));
+    height_ = height;
+    applyGeometry();
+}
+
+double Form::ScaleWidth() const { return toTwips(client_->width()) / client_->twipsPerUnitX(); }
+
+double Form::ScaleHeight() const { return toTwips(client_->height()) / client_->twipsPerUnitY(); }
+
+int Form::WindowState() const
+{
+    if (isMinimized()) {
+        return 1;
+    }
+    return isMaximized() ? 2 : 0;
+}
+
+void Form::setWindowState(int state)
+{
+    static constexpr Qt::WindowStates sizing = Qt::WindowMinimized | Qt::WindowMaximized;
+    switch (state) {
+    case 0:
+        QWidget::setWindowState(windowState() & ~sizing);
+        return;
+    case 1:
+        QWidget::setWindowState((windowState() & ~sizing) | Qt::WindowMinimized);
+        return;
+    case 2:
+        QWidget::setWindowState((windowState() & ~sizing) | Qt::WindowMaximized);
+        return;
+    default:
+        throw RunTimeError(Failure::InvalidPropertyValue, "a window state is 0, 1 or 2");
+    }
+}
+
+void Form::applyGeometry()
+{
+    const FrameMetrics f = frame();
+    const int width = std::max(0, toPixels(width_) - f.left - f.right);
+    const int height = std::max(0, toPixels(height_) - f.top - f.bottom);
+    const QRect inner(toPixels(left_) + f.left, toPixels(top_) + f.top, width, height);
+    usedFrame_ = f;
+    applying_ = true;
+    if (borderStyle_ != BorderStyle::None) {
+        setFixedSize(inner.size());
+    }
+    setGeometry(inner);
+    applying_ = false;
+    layOutContents();
+}
+
+void Form::layOutContents()
+{
+    const int menuHeight = menuBar_ != nullptr ? menuBar_->sizeHint().height() : 0;
+    if (menuBar_ != nullptr) {
+        menuBar_->setGeometry(0, 0, width(), menuHeight);
+    }
+    client_->setGeometry(0, menuHeight, width(), std::max(0, height() - menuHeight));
+}
+
+void Form::followFrame()
+{
+    if (borderStyle_ == BorderStyle::None || !isVisible()) {
+        return;
+    }
+    const QRect inner = geometry();
+    const QRect outer = frameGeometry();
+    const FrameMetrics reported{inner.left() - outer.left(), inner.top() - outer.top(),
+                                outer.right() - inner.right(), outer.bottom() - inner.bottom()};
+    if (reported == FrameMetrics{}) {
+        return;
+    }
+    learnFrameMetrics(borderStyle_, reported);
+    if (frame() != usedFrame_) {
+        applyGeometry();
+    }
+}
+
+void Form::adoptMovedPosition()
+{
+    const int x = geometry().left() - usedFrame_.left;
+    const int y = geometry().top() - usedFrame_.top;
+    if (x != toPixels(left_)) {
+        left_ = toTwips(x);
+    }
+    if (y != toPixels(top_)) {
+        top_ = toTwips(y);
+    }
+}
+
+CommandButton* Form::buttonFor(bool cancel) const
+{
+    const QList<CommandButton*> buttons = findChildren<CommandButton*>();
+    const auto found = std::find_if(buttons.begin(), buttons.end(), [cancel](const CommandButton* button) {
+        return (cancel ? button->Cancel() : button->Default()) && button->isVisible() && button->isEnabled();
+    });
+    return found != buttons.end() ? *found : nullptr;
+}
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    if (hasEnded() || isUnloaded()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    handleEvent(objectName().toStdString() + ".Unload", [this] { Unload(); });
+}
+
+void Form::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool escape = event->key() == Qt::Key_Escape;
+    CommandButton* button = enter || escape ? buttonFor(escape) : nullptr;
+    if (button == nullptr) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    button->click();
+}
+
+void Form::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    if (!applying_ && isVisible() && event->spontaneous()) {
+        adoptMovedPosition();
+    }
+    followFrame();
+}
+
+void Form::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layOutContents();
+    followFrame();
+    if (isLoaded()) {
+        handleEvent(objectName().toStdString() + ".Resize", [this] { Form_Resize(); });
+    }
+}
+
+void Form::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    followFrame();
+}
+
+void Form::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    // Minimizing a window hides it spontaneously; only a real hide ends a
+    // modal wait.
+    if (!event->spontaneous()) {
+        endModalWait();
+    }
+}
+
+QList<Form*> existingForms() { return program().forms; }
+
+void Unload(const QString& formName)
+{
+    for (Form* form : existingForms()) {
+        if (form->isLoaded() && form->objectName() == formName) {
+            form->Unload();
+            return;
+        }
+    }
+}
+
+void End()
+{
+    Program& state = program();
+    state.ended = true;
+    for (Form* form : state.forms) {
+        form->hide();
+    }
+    for (QEventLoop* wait : state.waits) {
+        wait->exit(0);
+    }
+    throw ProgramEnded{};
+}
+
+void releaseForms()
+{
+    Program& state = program();
+    state.ended = true;
+    while (!state.forms.isEmpty()) {
+        delete state.forms.takeLast();
+    }
+    state.ended = false;
+}
+
+int runEventLoop()
+{
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    Program& state = program();
+    if (!state.ended) {
+        QEventLoop loop;
+        state.waits.prepend(&loop);
+        loop.exec();
+        state.waits.removeOne(&loop);
+    }
+    releaseForms();
+    return 0;
+}
+
+} // namespace levora::toolkit
