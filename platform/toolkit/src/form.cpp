@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMoveEvent>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -30,6 +31,9 @@ Program& program()
     static Program state;
     return state;
 }
+
+/// How long after showing a window its frame is looked at again.
+constexpr int FrameSettleMilliseconds = 200;
 
 Qt::WindowFlags flagsFor(BorderStyle border, CaptionButtons buttons)
 {
@@ -107,8 +111,11 @@ void Form::Show(int modal)
         return;
     }
     if (modal == 0) {
+        const bool shown = isVisible();
         show();
-        raise();
+        if (shown) {
+            raise();
+        }
         activateWindow();
         return;
     }
@@ -117,7 +124,6 @@ void Form::Show(int modal)
     }
     setWindowModality(Qt::ApplicationModal);
     show();
-    raise();
     activateWindow();
     QEventLoop wait;
     const QPointer<Form> self(this);
@@ -346,6 +352,22 @@ void Form::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     followFrame();
+    // The window manager frames a new window a moment after it is mapped and
+    // tells no widget when it has; look again once it has had the time.
+    const QPointer<Form> self(this);
+    QTimer::singleShot(FrameSettleMilliseconds, this, [self] {
+        if (self) {
+            self->followFrame();
+        }
+    });
+}
+
+void Form::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange) {
+        followFrame();
+    }
 }
 
 void Form::hideEvent(QHideEvent* event)

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QSize>
+#include <QSizeF>
+#include <QString>
+
+#include <variant>
+#include <vector>
+
+class QPainter;
+
+namespace levora::picturegen {
+
+// Chinese text is set in this family and Latin text in the Arial-metric one;
+// the generator refuses to run without them rather than draw empty boxes.
+inline constexpr auto ChineseFamily = "WenQuanYi Micro Hei";
+inline constexpr auto LatinFamily = "Liberation Sans";
+
+// One line of text filling its control, shrunk from a size natural for the
+// control's height until it fits the width.
+struct Caption {
+    QString text;
+    QColor ink;
+    bool bold = false;
+    // Left, centred or right; every caption is centred vertically.
+    Qt::Alignment alignment = Qt::AlignLeft;
+    QColor face = Qt::transparent;
+    // A raised button edge: light above and left, shadow below and right.
+    bool raised = false;
+};
+
+// A paragraph of a message, in its own colour and weight.
+struct Paragraph {
+    QString text;
+    QColor ink;
+    bool bold = false;
+};
+
+// Paragraphs wrapped to the picture's width, all shrunk together until they
+// fit its height.
+struct Message {
+    std::vector<Paragraph> paragraphs;
+};
+
+// Draws a picture in logical pixels on a painter already scaled to the output.
+using Drawing = void (*)(QPainter& painter, QSizeF size);
+
+struct Picture {
+    QString name;
+    QSize size; // in logical pixels, the size of the control it fills
+    std::variant<Caption, Message, Drawing> content;
+};
+
+// Every picture the program uses, in the order they are listed.
+const std::vector<Picture>& pictures();
+
+// The picture at scale times its logical size.
+QImage render(const Picture& picture, int scale);
+
+void drawCaption(QPainter& painter, QSizeF size, const Caption& caption);
+void drawMessage(QPainter& painter, QSizeF size, const Message& message);
+
+void drawSmile(QPainter& painter, QSizeF size);
+void drawDocumentIcon(QPainter& painter, QSizeF size);
+void drawHandCursor(QPainter& painter, QSizeF size);
+
+} // namespace levora::picturegen
