@@ -9,8 +9,7 @@
 
 #include <QApplication>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     const QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Levora"));
     QApplication::setApplicationVersion(QStringLiteral("1.01"));

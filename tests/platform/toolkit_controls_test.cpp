@@ -18,8 +18,7 @@ namespace {
 
 class ControlTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         window = std::make_unique<Surface>(nullptr);
         window->resize(400, 300);
     }
@@ -27,8 +26,7 @@ protected:
     std::unique_ptr<Surface> window;
 };
 
-TEST_F(ControlTest, AControlIsPlacedInWholePixelsAndKeepsItsTwips)
-{
+TEST_F(ControlTest, AControlIsPlacedInWholePixelsAndKeepsItsTwips) {
     auto* box = new TextBox(window.get(), QStringLiteral("Text2"));
     box->Move(600, 2640, 3615, 375);
     EXPECT_EQ(box->geometry(), QRect(40, 176, 241, 25));
@@ -41,8 +39,7 @@ TEST_F(ControlTest, AControlIsPlacedInWholePixelsAndKeepsItsTwips)
     EXPECT_EQ(box->geometry(), QRect(40, 176, 241, 25));
 }
 
-TEST_F(ControlTest, SettingATextRaisesChange)
-{
+TEST_F(ControlTest, SettingATextRaisesChange) {
     auto* box = new TextBox(window.get(), QStringLiteral("Text2"));
     QSignalSpy changes(box, &TextBox::Change);
     box->setText(QStringLiteral("100"));
@@ -50,8 +47,7 @@ TEST_F(ControlTest, SettingATextRaisesChange)
     EXPECT_EQ(box->property("Text").toString(), QStringLiteral("100"));
 }
 
-TEST_F(ControlTest, AListHasNoSelectionUntilOneIsMade)
-{
+TEST_F(ControlTest, AListHasNoSelectionUntilOneIsMade) {
     auto* list = new ComboBox(window.get(), QStringLiteral("Combo1"));
     EXPECT_EQ(list->ListIndex(), -1);
     list->AddItem(QStringLiteral("-0.9"));
@@ -71,8 +67,7 @@ TEST_F(ControlTest, AListHasNoSelectionUntilOneIsMade)
     EXPECT_THROW(static_cast<void>(list->List(2)), RunTimeError);
 }
 
-TEST_F(ControlTest, ChoosingAnItemFromTheKeyboardRaisesClick)
-{
+TEST_F(ControlTest, ChoosingAnItemFromTheKeyboardRaisesClick) {
     auto* list = new ComboBox(window.get(), QStringLiteral("Combo2"));
     list->AddItem(QStringLiteral("a"));
     list->AddItem(QStringLiteral("b"));
@@ -83,8 +78,7 @@ TEST_F(ControlTest, ChoosingAnItemFromTheKeyboardRaisesClick)
     EXPECT_EQ(list->ListIndex(), 0);
 }
 
-TEST_F(ControlTest, AnImageIsClickedByALeftClickReleasedOnIt)
-{
+TEST_F(ControlTest, AnImageIsClickedByALeftClickReleasedOnIt) {
     auto* image = new Image(window.get(), QStringLiteral("Image7"));
     image->Move(90, 105, 465, 255);
     window->show();
@@ -96,8 +90,7 @@ TEST_F(ControlTest, AnImageIsClickedByALeftClickReleasedOnIt)
     EXPECT_EQ(clicks.count(), 1);
 }
 
-TEST_F(ControlTest, AnImageNamesItselfByItsToolTipAndFailsOnAMissingPicture)
-{
+TEST_F(ControlTest, AnImageNamesItselfByItsToolTipAndFailsOnAMissingPicture) {
     auto* image = new Image(window.get(), QStringLiteral("Image6"));
     image->setToolTipText(QStringLiteral("Welcome"));
     EXPECT_EQ(image->toolTip(), QStringLiteral("Welcome"));
@@ -105,16 +98,14 @@ TEST_F(ControlTest, AnImageNamesItselfByItsToolTipAndFailsOnAMissingPicture)
     EXPECT_THROW(image->setPicture(QStringLiteral(":/no/such/picture.png")), RunTimeError);
 }
 
-TEST_F(ControlTest, ALabelShowsItsCaptionAsPlainText)
-{
+TEST_F(ControlTest, ALabelShowsItsCaptionAsPlainText) {
     auto* label = new Label(window.get(), QStringLiteral("Label6"));
     label->setCaption(QStringLiteral("<b>609.</b>"));
     EXPECT_EQ(label->textFormat(), Qt::PlainText);
     EXPECT_EQ(label->property("Caption").toString(), QStringLiteral("<b>609.</b>"));
 }
 
-TEST_F(ControlTest, ColoursGoOnThePaletteAndSystemColoursComeFromTheApplication)
-{
+TEST_F(ControlTest, ColoursGoOnThePaletteAndSystemColoursComeFromTheApplication) {
     auto* box = new TextBox(window.get(), QStringLiteral("Text2"));
     box->setBackColor(0xFFFFC0);
     box->setForeColor(0x8000);
@@ -128,8 +119,7 @@ TEST_F(ControlTest, ColoursGoOnThePaletteAndSystemColoursComeFromTheApplication)
     EXPECT_EQ(panel->BackColor(), 0x80000018U);
 }
 
-TEST_F(ControlTest, ALineIsPaintedAboveTheControlsOfItsSurface)
-{
+TEST_F(ControlTest, ALineIsPaintedAboveTheControlsOfItsSurface) {
     window->setSurfaceColour(0xFFFFFF);
     auto* box = new PictureBox(window.get(), QStringLiteral("Picture3"));
     box->Move(150, 150, 1500, 1500);
@@ -149,8 +139,7 @@ TEST_F(ControlTest, ALineIsPaintedAboveTheControlsOfItsSurface)
     EXPECT_EQ(window->grab().toImage().pixelColor(50, 40), QColor(0, 0, 255));
 }
 
-TEST_F(ControlTest, ALineRejectsBadValues)
-{
+TEST_F(ControlTest, ALineRejectsBadValues) {
     auto* line = new Line(window.get(), QStringLiteral("Line5"));
     EXPECT_THROW(line->setBorderWidth(0), RunTimeError);
     EXPECT_THROW(line->setBorderColor(0x1000000), RunTimeError);
@@ -159,8 +148,7 @@ TEST_F(ControlTest, ALineRejectsBadValues)
     EXPECT_EQ(line->X1(), 0.0);
 }
 
-TEST(IntervalTimer, TicksWhileEnabledWithAnInterval)
-{
+TEST(IntervalTimer, TicksWhileEnabledWithAnInterval) {
     IntervalTimer timer(nullptr, QStringLiteral("Timer1"));
     QSignalSpy ticks(&timer, &IntervalTimer::Timer);
     timer.setInterval(5);

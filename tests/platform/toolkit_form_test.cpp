@@ -18,8 +18,7 @@
 namespace levora::toolkit {
 namespace {
 
-std::vector<QString>& unloadLog()
-{
+std::vector<QString>& unloadLog() {
     static std::vector<QString> log;
     return log;
 }
@@ -28,9 +27,7 @@ std::vector<QString>& unloadLog()
 class Probe : public Form {
 public:
     explicit Probe(const QString& name = QStringLiteral("Probe"), BorderStyle border = BorderStyle::FixedSingle)
-        : Form(name, border, CaptionButtons::Minimize, 3000, 2000)
-    {
-    }
+        : Form(name, border, CaptionButtons::Minimize, 3000, 2000) {}
 
     int loads = 0;
     int unloads = 0;
@@ -40,8 +37,7 @@ public:
 
 protected:
     void Form_Load() override { ++loads; }
-    void Form_Unload(std::int16_t& Cancel) override
-    {
+    void Form_Unload(std::int16_t& Cancel) override {
         ++unloads;
         unloadLog().push_back(objectName());
         if (cancelUnload) {
@@ -57,15 +53,13 @@ protected:
 class FormTest : public ::testing::Test {
 protected:
     void SetUp() override { unloadLog().clear(); }
-    void TearDown() override
-    {
+    void TearDown() override {
         releaseForms();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
 
-TEST_F(FormTest, LoadRunsFormLoadOnceAndShowLoadsFirst)
-{
+TEST_F(FormTest, LoadRunsFormLoadOnceAndShowLoadsFirst) {
     auto* probe = new Probe;
     EXPECT_FALSE(probe->isLoaded());
     probe->Show();
@@ -78,8 +72,7 @@ TEST_F(FormTest, LoadRunsFormLoadOnceAndShowLoadsFirst)
     EXPECT_TRUE(probe->isLoaded());
 }
 
-TEST_F(FormTest, AnInstanceIsCreatedOnFirstUseAndFreshAfterUnload)
-{
+TEST_F(FormTest, AnInstanceIsCreatedOnFirstUseAndFreshAfterUnload) {
     FormInstance<Probe> instance;
     instance.Unload();
     EXPECT_EQ(instance.existing(), nullptr) << "unloading an unloaded window creates none";
@@ -98,8 +91,7 @@ TEST_F(FormTest, AnInstanceIsCreatedOnFirstUseAndFreshAfterUnload)
     EXPECT_EQ(second.unloads, 0);
 }
 
-TEST_F(FormTest, UnloadCanBeCancelled)
-{
+TEST_F(FormTest, UnloadCanBeCancelled) {
     auto* probe = new Probe;
     probe->Show();
     probe->cancelUnload = true;
@@ -112,8 +104,7 @@ TEST_F(FormTest, UnloadCanBeCancelled)
     EXPECT_EQ(probe->unloads, 2);
 }
 
-TEST_F(FormTest, TheCloseBoxUnloadsTheWindow)
-{
+TEST_F(FormTest, TheCloseBoxUnloadsTheWindow) {
     auto* probe = new Probe;
     probe->Show();
     probe->close();
@@ -122,8 +113,7 @@ TEST_F(FormTest, TheCloseBoxUnloadsTheWindow)
     EXPECT_FALSE(probe->isVisible());
 }
 
-TEST_F(FormTest, AModalShowWaitsWithTheOtherWindowsBlocked)
-{
+TEST_F(FormTest, AModalShowWaitsWithTheOtherWindowsBlocked) {
     auto* main = new Probe(QStringLiteral("Main"));
     auto* button = new CommandButton(main->client(), QStringLiteral("Button"));
     button->Move(0, 0, 900, 450);
@@ -145,8 +135,7 @@ TEST_F(FormTest, AModalShowWaitsWithTheOtherWindowsBlocked)
     EXPECT_EQ(buttonClicks, 1) << "the main window takes clicks again";
 }
 
-TEST_F(FormTest, HidingAModalWindowEndsTheWait)
-{
+TEST_F(FormTest, HidingAModalWindowEndsTheWait) {
     auto* dialog = new Probe;
     testing::whenModal([dialog](QWidget&) { dialog->Hide(); });
     dialog->Show(1);
@@ -154,16 +143,14 @@ TEST_F(FormTest, HidingAModalWindowEndsTheWait)
     EXPECT_FALSE(dialog->isVisible());
 }
 
-TEST_F(FormTest, ShowRejectsAnUnknownFlagAndAModalShowOfAShownWindow)
-{
+TEST_F(FormTest, ShowRejectsAnUnknownFlagAndAModalShowOfAShownWindow) {
     auto* probe = new Probe;
     EXPECT_THROW(probe->Show(2), RunTimeError);
     probe->Show();
     EXPECT_THROW(probe->Show(1), RunTimeError);
 }
 
-TEST_F(FormTest, EndStopsAtOnceFromInsideAModalWait)
-{
+TEST_F(FormTest, EndStopsAtOnceFromInsideAModalWait) {
     auto* main = new Probe(QStringLiteral("Main"));
     main->Show();
     auto* dialog = new Probe(QStringLiteral("Dialog"));
@@ -183,8 +170,7 @@ TEST_F(FormTest, EndStopsAtOnceFromInsideAModalWait)
     EXPECT_FALSE(ranLater) << "an event reached a handler after End";
 }
 
-TEST_F(FormTest, AnUnloadHandlerThatEndsUnwindsTheClose)
-{
+TEST_F(FormTest, AnUnloadHandlerThatEndsUnwindsTheClose) {
     auto* other = new Probe(QStringLiteral("Other"));
     other->Show();
     auto* main = new Probe(QStringLiteral("Main"));
@@ -199,8 +185,7 @@ TEST_F(FormTest, AnUnloadHandlerThatEndsUnwindsTheClose)
     EXPECT_TRUE(existingForms().isEmpty());
 }
 
-TEST_F(FormTest, UnloadByNameFindsOnlyThatLoadedWindow)
-{
+TEST_F(FormTest, UnloadByNameFindsOnlyThatLoadedWindow) {
     auto* map = new Probe(QStringLiteral("Form2"));
     auto* help = new Probe(QStringLiteral("MDIForm1"));
     map->Load();
@@ -211,8 +196,7 @@ TEST_F(FormTest, UnloadByNameFindsOnlyThatLoadedWindow)
     EXPECT_TRUE(map->isLoaded());
 }
 
-TEST_F(FormTest, EnterPressesTheDefaultButtonAndEscTheCancelButton)
-{
+TEST_F(FormTest, EnterPressesTheDefaultButtonAndEscTheCancelButton) {
     auto* probe = new Probe;
     auto* ok = new CommandButton(probe->client(), QStringLiteral("OK"));
     auto* cancel = new CommandButton(probe->client(), QStringLiteral("Cancel"));
@@ -228,8 +212,7 @@ TEST_F(FormTest, EnterPressesTheDefaultButtonAndEscTheCancelButton)
     EXPECT_EQ(pressed, (std::vector<QString>{"Cancel", "OK", "OK"}));
 }
 
-TEST_F(FormTest, AClickOnTheBackgroundRaisesFormClick)
-{
+TEST_F(FormTest, AClickOnTheBackgroundRaisesFormClick) {
     auto* probe = new Probe;
     probe->Show();
     QTest::mouseClick(probe->client(), Qt::LeftButton, {}, QPoint(5, 5));
@@ -244,8 +227,7 @@ struct FrameCase {
 
 class OuterMeasures : public FormTest, public ::testing::WithParamInterface<FrameCase> {};
 
-TEST_P(OuterMeasures, KeepTheValuesSetAndDeriveTheClientAreaFromTheFrame)
-{
+TEST_P(OuterMeasures, KeepTheValuesSetAndDeriveTheClientAreaFromTheFrame) {
     auto* probe = new Probe(QStringLiteral("Probe"), GetParam().border);
     probe->setHeight(6910);
     probe->setWidth(5213);
@@ -256,8 +238,8 @@ TEST_P(OuterMeasures, KeepTheValuesSetAndDeriveTheClientAreaFromTheFrame)
     EXPECT_EQ(probe->Width(), 5213.0);
     EXPECT_EQ(probe->Height(), 6910.0);
     const QMargins& f = GetParam().frame;
-    EXPECT_EQ(probe->geometry(), QRect(169 + f.left(), 77 + f.top(), 348 - f.left() - f.right(),
-                                       461 - f.top() - f.bottom()));
+    EXPECT_EQ(probe->geometry(),
+              QRect(169 + f.left(), 77 + f.top(), 348 - f.left() - f.right(), 461 - f.top() - f.bottom()));
     EXPECT_EQ(probe->ScaleWidth(), (348 - f.left() - f.right()) * 15.0);
     EXPECT_EQ(probe->ScaleHeight(), (461 - f.top() - f.bottom()) * 15.0);
     EXPECT_EQ(probe->property("Left").toDouble(), 2536.75);
@@ -269,8 +251,7 @@ INSTANTIATE_TEST_SUITE_P(Borders, OuterMeasures,
                                            FrameCase{BorderStyle::FixedDialog, QMargins(4, 26, 4, 4)},
                                            FrameCase{BorderStyle::None, QMargins()}));
 
-TEST_F(FormTest, TheMenuBarLiesAboveTheClientArea)
-{
+TEST_F(FormTest, TheMenuBarLiesAboveTheClientArea) {
     auto* probe = new Probe;
     probe->menu()->addAction(QStringLiteral("E&xit"));
     probe->setHeight(3000);
@@ -280,8 +261,7 @@ TEST_F(FormTest, TheMenuBarLiesAboveTheClientArea)
     EXPECT_EQ(probe->client()->y(), menuHeight);
 }
 
-TEST_F(FormTest, BadMeasuresFailAndChangeNothing)
-{
+TEST_F(FormTest, BadMeasuresFailAndChangeNothing) {
     auto* probe = new Probe;
     probe->setWidth(4000);
     probe->setLeft(300);
@@ -292,8 +272,7 @@ TEST_F(FormTest, BadMeasuresFailAndChangeNothing)
     EXPECT_EQ(probe->Left(), 300.0);
 }
 
-TEST_F(FormTest, ControlsFollowTheirContainersScale)
-{
+TEST_F(FormTest, ControlsFollowTheirContainersScale) {
     auto* probe = new Probe(QStringLiteral("Probe"), BorderStyle::None);
     probe->client()->setScale(1.0649041, 1.4488173);
     auto* label = new Label(probe->client(), QStringLiteral("Label"));

@@ -22,8 +22,7 @@ struct PixelCase {
 
 class ToPixels : public ::testing::TestWithParam<PixelCase> {};
 
-TEST_P(ToPixels, RoundsToTheNearestPixelHalvesAwayFromZero)
-{
+TEST_P(ToPixels, RoundsToTheNearestPixelHalvesAwayFromZero) {
     EXPECT_EQ(toPixels(GetParam().twips), GetParam().pixels);
 }
 
@@ -33,8 +32,7 @@ INSTANTIATE_TEST_SUITE_P(Lengths, ToPixels,
                                            PixelCase{1152.5, 77}, PixelCase{5213, 348}, PixelCase{6910, 461},
                                            PixelCase{-1838.25, -123}));
 
-TEST(ToPixels, FailsWithOverflowBeyondTheCoordinateRange)
-{
+TEST(ToPixels, FailsWithOverflowBeyondTheCoordinateRange) {
     for (const double twips : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
                                -std::numeric_limits<double>::infinity(), 1e12, -1e12}) {
         try {
@@ -46,22 +44,19 @@ TEST(ToPixels, FailsWithOverflowBeyondTheCoordinateRange)
     }
 }
 
-TEST(Screen, IsMeasuredInTwipsOfTheLogicalScreen)
-{
+TEST(Screen, IsMeasuredInTwipsOfTheLogicalScreen) {
     EXPECT_EQ(Screen::Width(), 15360.0);
     EXPECT_EQ(Screen::Height(), 11520.0);
 }
 
-TEST(Rgb, PutsRedInTheLowestByteAndClampsParts)
-{
+TEST(Rgb, PutsRedInTheLowestByteAndClampsParts) {
     EXPECT_EQ(RGB(192, 255, 255), 0xFFFFC0U);
     EXPECT_EQ(RGB(0, 128, 0), 0x8000U);
     EXPECT_EQ(RGB(88, 100, 66), 0x426458U);
     EXPECT_EQ(RGB(300, -5, 256), 0xFF00FFU);
 }
 
-TEST(ColourValue, AcceptsEveryNumberThatFitsIn32Bits)
-{
+TEST(ColourValue, AcceptsEveryNumberThatFitsIn32Bits) {
     EXPECT_EQ(colourValue(0), 0U);
     EXPECT_EQ(colourValue(0x80000018LL), 0x80000018U);
     EXPECT_EQ(colourValue(-2147483624LL), 0x80000018U);
@@ -78,8 +73,7 @@ struct ColourCase {
 
 class IsColour : public ::testing::TestWithParam<ColourCase> {};
 
-TEST_P(IsColour, KnowsRgbColoursAndTheSystemColoursInUse)
-{
+TEST_P(IsColour, KnowsRgbColoursAndTheSystemColoursInUse) {
     EXPECT_EQ(isColour(GetParam().value), GetParam().isColour);
     if (GetParam().isColour) {
         EXPECT_NO_THROW(requireColour(GetParam().value));
@@ -96,8 +90,7 @@ INSTANTIATE_TEST_SUITE_P(Values, IsColour,
                                            ColourCase{0x80000018, true}, ColourCase{0x80000063, false},
                                            ColourCase{0x80010005, false}, ColourCase{0xFFFFFFFF, false}));
 
-TEST(ResolveColour, TakesRgbPartsInOrderAndSystemColoursFromThePalette)
-{
+TEST(ResolveColour, TakesRgbPartsInOrderAndSystemColoursFromThePalette) {
     QPalette palette;
     palette.setColor(QPalette::ToolTipBase, QColor(1, 2, 3));
     palette.setColor(QPalette::Button, QColor(4, 5, 6));
@@ -113,8 +106,7 @@ TEST(ResolveColour, TakesRgbPartsInOrderAndSystemColoursFromThePalette)
     EXPECT_THROW(static_cast<void>(resolveColour(0x80000001, palette)), RunTimeError);
 }
 
-TEST(HandleEvent, ReportsAnUntrappedFailureOnOneLineAndGoesOn)
-{
+TEST(HandleEvent, ReportsAnUntrappedFailureOnOneLineAndGoesOn) {
     ::testing::internal::CaptureStderr();
     handleEvent("Form1.Command1_Click", [] { throw RunTimeError(Failure::Overflow, "too big"); });
     const std::string report = ::testing::internal::GetCapturedStderr();
@@ -126,8 +118,7 @@ TEST(HandleEvent, ReportsAnUntrappedFailureOnOneLineAndGoesOn)
     EXPECT_TRUE(ranAfter);
 }
 
-TEST(HandleEvent, LetsAHandlerTrapItsOwnFailures)
-{
+TEST(HandleEvent, LetsAHandlerTrapItsOwnFailures) {
     ::testing::internal::CaptureStderr();
     bool trapped = false;
     handleEvent("trap", [&trapped] {

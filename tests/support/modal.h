@@ -16,8 +16,7 @@ namespace levora::testing {
 /// Calls `action` with the active modal window once there is one. If none
 /// appears within `patience` polls, or the action leaves the window open,
 /// the window is closed so that the wait ends and the test can fail cleanly.
-inline void whenModal(std::function<void(QWidget&)> action, int patience = 2000)
-{
+inline void whenModal(std::function<void(QWidget&)> action, int patience = 2000) {
     auto* poll = new QTimer(qApp);
     auto polls = std::make_shared<int>(0);
     QObject::connect(poll, &QTimer::timeout, poll, [poll, polls, patience, action = std::move(action)] {

@@ -23,8 +23,7 @@ namespace levora::ui {
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         window = &forms::Form1.get();
         // A dialog that no test step expects would block the test for good.
         QObject::connect(&watchdog, &QTimer::timeout, [] {
@@ -36,8 +35,7 @@ protected:
         watchdog.start(1000);
     }
 
-    void TearDown() override
-    {
+    void TearDown() override {
         toolkit::releaseForms();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         MapWindowLoaded = 0;
@@ -46,8 +44,7 @@ protected:
 
     /// Chooses a list position as a user does, from the keyboard. A user
     /// cannot take a choice back, so "none" is the list as it was loaded.
-    static void choose(toolkit::ComboBox* list, int position)
-    {
+    static void choose(toolkit::ComboBox* list, int position) {
         if (position < 0) {
             list->setListIndex(-1);
             return;
@@ -59,11 +56,11 @@ protected:
     }
 
     /// Types a revenue, chooses the two positions (-1: none) and presses "GO".
-    void request(const QString& revenue, int elasticity, int range)
-    {
+    void request(const QString& revenue, int elasticity, int range) {
         window->Text2->clear();
         // QTest types Latin-1 only; anything else arrives as a paste would.
-        const bool typable = std::all_of(revenue.begin(), revenue.end(), [](QChar c) { return c.unicode() < 0x80; });
+        const bool typable =
+            std::all_of(revenue.begin(), revenue.end(), [](QChar c) { return c.unicode() < 0x80; });
         if (typable) {
             QTest::keyClicks(window->Text2, revenue);
         } else {
@@ -74,15 +71,13 @@ protected:
         QTest::mouseClick(window->Command1, Qt::LeftButton);
     }
 
-    [[nodiscard]] bool resultsShown() const
-    {
+    [[nodiscard]] bool resultsShown() const {
         return window->Image1a->Visible() && window->Image1b->Visible() && window->Image1c->Visible() &&
                window->Label6->Visible() && window->Label7->Visible() && window->Label8->Visible() &&
                !window->Image6->Visible();
     }
 
-    [[nodiscard]] bool onlyGreetingShown() const
-    {
+    [[nodiscard]] bool onlyGreetingShown() const {
         return !window->Image1a->Visible() && !window->Image1b->Visible() && !window->Image1c->Visible() &&
                !window->Label6->Visible() && !window->Label7->Visible() && !window->Label8->Visible() &&
                window->Image6->Visible();

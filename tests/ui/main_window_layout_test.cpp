@@ -12,8 +12,7 @@
 namespace levora::ui {
 namespace {
 
-TEST_F(MainWindowTest, LoadSizesAndPlacesTheWindowAQuarterOfTheFreeSpaceFromTheTopLeft)
-{
+TEST_F(MainWindowTest, LoadSizesAndPlacesTheWindowAQuarterOfTheFreeSpaceFromTheTopLeft) {
     EXPECT_EQ(window->Caption(), QStringLiteral("Levora for N.Korea"));
     EXPECT_EQ(window->Width(), 5213.0);
     EXPECT_EQ(window->Height(), 6910.0);
@@ -27,15 +26,15 @@ TEST_F(MainWindowTest, LoadSizesAndPlacesTheWindowAQuarterOfTheFreeSpaceFromTheT
     EXPECT_EQ(window->Picture2->Left(), (window->ScaleWidth() - 5063) / 2 - 6);
 }
 
-TEST_F(MainWindowTest, TheTopLinesRunFromOneBorderWidthToTheWindowsWidth)
-{
+TEST_F(MainWindowTest, TheTopLinesRunFromOneBorderWidthToTheWindowsWidth) {
     const double border = (window->Width() - window->ScaleWidth()) / 2;
     struct Expected {
         toolkit::Line* line;
         double y;
         toolkit::ColourValue colour;
     };
-    for (const Expected& expected : {Expected{window->Line5, 0, 0x80000008}, Expected{window->Line6, 8, 0x80000005}}) {
+    for (const Expected& expected :
+         {Expected{window->Line5, 0, 0x80000008}, Expected{window->Line6, 8, 0x80000005}}) {
         EXPECT_EQ(expected.line->X1(), border);
         EXPECT_EQ(expected.line->X2(), 5213.0);
         EXPECT_EQ(expected.line->Y1(), expected.y);
@@ -51,8 +50,7 @@ struct FrameCase {
 
 class Frames : public MainWindowTest, public ::testing::WithParamInterface<FrameCase> {};
 
-TEST_P(Frames, SurroundTheirControlOneTwipAwayWithTheLowerRightCornerOpen)
-{
+TEST_P(Frames, SurroundTheirControlOneTwipAwayWithTheLowerRightCornerOpen) {
     const auto* control = window->findChild<QWidget*>(QString::fromLatin1(GetParam().control));
     ASSERT_NE(control, nullptr);
     const double L = control->property("Left").toDouble();
@@ -80,8 +78,7 @@ INSTANTIATE_TEST_SUITE_P(FourFrames, Frames,
                                            FrameCase{"Combo1", {"Line31", "Line32", "Line33", "Line34"}},
                                            FrameCase{"Combo2", {"Line41", "Line42", "Line43", "Line44"}}));
 
-TEST_F(MainWindowTest, TheRevenueFrameHasTheListedLines)
-{
+TEST_F(MainWindowTest, TheRevenueFrameHasTheListedLines) {
     const auto ends = [](const toolkit::Line* line) {
         return std::vector<double>{line->X1(), line->Y1(), line->X2(), line->Y2()};
     };
@@ -91,8 +88,7 @@ TEST_F(MainWindowTest, TheRevenueFrameHasTheListedLines)
     EXPECT_EQ(ends(window->Line24), (std::vector<double>{599, 3016, 4215, 3016}));
 }
 
-TEST_F(MainWindowTest, OnlyTheGreetingIsVisibleInTheResultPanelAfterLoad)
-{
+TEST_F(MainWindowTest, OnlyTheGreetingIsVisibleInTheResultPanelAfterLoad) {
     std::vector<QString> visible;
     for (const QWidget* child : window->Picture3->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (!child->objectName().isEmpty() && !child->isHidden()) {
@@ -103,8 +99,7 @@ TEST_F(MainWindowTest, OnlyTheGreetingIsVisibleInTheResultPanelAfterLoad)
     EXPECT_TRUE(onlyGreetingShown());
 }
 
-TEST_F(MainWindowTest, BothListsAreFilledInTableOrderWithNothingSelected)
-{
+TEST_F(MainWindowTest, BothListsAreFilledInTableOrderWithNothingSelected) {
     ASSERT_EQ(window->Combo1->ListCount(), ElasticityCount);
     ASSERT_EQ(window->Combo2->ListCount(), RangeCount);
     EXPECT_EQ(window->Combo1->List(0), QStringLiteral("-0.9"));
@@ -119,8 +114,7 @@ TEST_F(MainWindowTest, BothListsAreFilledInTableOrderWithNothingSelected)
     EXPECT_EQ(window->Combo2->ListIndex(), -1);
 }
 
-TEST_F(MainWindowTest, TheFocusStartsInTheRevenueBoxAndTabsThroughTheThreeStepsToGo)
-{
+TEST_F(MainWindowTest, TheFocusStartsInTheRevenueBoxAndTabsThroughTheThreeStepsToGo) {
     window->Show();
     EXPECT_EQ(window->focusWidget(), window->Text2);
     std::vector<QString> order;
@@ -134,8 +128,7 @@ TEST_F(MainWindowTest, TheFocusStartsInTheRevenueBoxAndTabsThroughTheThreeStepsT
     EXPECT_EQ(order, (std::vector<QString>{"Text2", "Combo1", "Combo2", "Command1"}));
 }
 
-TEST_F(MainWindowTest, EntriesAndResultsAreInArialBold9Point75)
-{
+TEST_F(MainWindowTest, EntriesAndResultsAreInArialBold9Point75) {
     for (const char* name : {"Text2", "Combo1", "Combo2", "Command1", "Label6", "Label7", "Label8"}) {
         const auto* control = window->findChild<QWidget*>(QString::fromLatin1(name));
         ASSERT_NE(control, nullptr);
@@ -143,14 +136,14 @@ TEST_F(MainWindowTest, EntriesAndResultsAreInArialBold9Point75)
         EXPECT_EQ(control->font().pointSizeF(), 9.75) << name;
         EXPECT_TRUE(control->font().bold()) << name;
         const QString used = QFontInfo(control->font()).family();
-        EXPECT_TRUE(used == QStringLiteral("Arial") || used == QStringLiteral("Liberation Sans")) << used.toStdString();
+        EXPECT_TRUE(used == QStringLiteral("Arial") || used == QStringLiteral("Liberation Sans"))
+            << used.toStdString();
     }
 }
 
-TEST_F(MainWindowTest, TheColourSchemeIsGreenOnLightCyanOnTheToolTipBackground)
-{
-    for (const auto* entry : std::initializer_list<const toolkit::ControlProperties*>{window->Text2, window->Combo1,
-                                                                                        window->Combo2}) {
+TEST_F(MainWindowTest, TheColourSchemeIsGreenOnLightCyanOnTheToolTipBackground) {
+    for (const auto* entry :
+         std::initializer_list<const toolkit::ControlProperties*>{window->Text2, window->Combo1, window->Combo2}) {
         EXPECT_EQ(entry->BackColor(), 0xFFFFC0U);
         EXPECT_EQ(entry->ForeColor(), 0x8000U);
     }
@@ -176,8 +169,7 @@ struct PictureCase {
 
 class Pictures : public MainWindowTest, public ::testing::WithParamInterface<PictureCase> {};
 
-TEST_P(Pictures, FillTheirControlAndCarryTheirToolTipAndMeaning)
-{
+TEST_P(Pictures, FillTheirControlAndCarryTheirToolTipAndMeaning) {
     const auto* image = window->findChild<toolkit::Image*>(QString::fromLatin1(GetParam().name));
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->toolTip(), QString::fromLatin1(GetParam().toolTip));
@@ -186,19 +178,18 @@ TEST_P(Pictures, FillTheirControlAndCarryTheirToolTipAndMeaning)
     EXPECT_EQ(image->pixmap().size(), image->size());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    MainWindow, Pictures,
-    ::testing::Values(PictureCase{"Image7", "Exit"}, PictureCase{"Image8", "Help"}, PictureCase{"Image6", "Welcome"},
-                      PictureCase{"Image1a", "The tax burden is (WON)  "},
-                      PictureCase{"Image1b", "The progressivity is  "},
-                      PictureCase{"Image1c", "The redistribution effect is  "},
-                      PictureCase{"Image2", "Three steps to get model estimations"},
-                      PictureCase{"Image3", "Step 1 - Choose the tax revenue (WON100m.)"},
-                      PictureCase{"Image4", "Step 2 - Choose the tax elasticity"},
-                      PictureCase{"Image5", "Step 3 - Choose the income range (WON)"}));
+INSTANTIATE_TEST_SUITE_P(MainWindow, Pictures,
+                         ::testing::Values(PictureCase{"Image7", "Exit"}, PictureCase{"Image8", "Help"},
+                                           PictureCase{"Image6", "Welcome"},
+                                           PictureCase{"Image1a", "The tax burden is (WON)  "},
+                                           PictureCase{"Image1b", "The progressivity is  "},
+                                           PictureCase{"Image1c", "The redistribution effect is  "},
+                                           PictureCase{"Image2", "Three steps to get model estimations"},
+                                           PictureCase{"Image3", "Step 1 - Choose the tax revenue (WON100m.)"},
+                                           PictureCase{"Image4", "Step 2 - Choose the tax elasticity"},
+                                           PictureCase{"Image5", "Step 3 - Choose the income range (WON)"}));
 
-TEST_F(MainWindowTest, TheEntriesCarryTheirToolTips)
-{
+TEST_F(MainWindowTest, TheEntriesCarryTheirToolTips) {
     EXPECT_EQ(window->Text2->toolTip(), QStringLiteral("Enter a number here"));
     EXPECT_EQ(window->Combo1->toolTip(), QStringLiteral("Select a number from the list"));
     EXPECT_EQ(window->Combo2->toolTip(), QStringLiteral("Select a range from the list"));

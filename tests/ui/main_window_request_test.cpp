@@ -16,8 +16,7 @@ namespace {
 /// The ways the "Input Problem" dialog can be closed.
 enum class Close { OkButton, Background, CloseBox, EscapeKey };
 
-std::string closeName(Close way)
-{
+std::string closeName(Close way) {
     switch (way) {
     case Close::OkButton:
         return "OK";
@@ -31,8 +30,7 @@ std::string closeName(Close way)
     return {};
 }
 
-void close(frmWarning& dialog, Close way)
-{
+void close(frmWarning& dialog, Close way) {
     switch (way) {
     case Close::OkButton:
         QTest::mouseClick(dialog.OKButton, Qt::LeftButton);
@@ -61,8 +59,7 @@ class RequestTest : public MainWindowTest {
 protected:
     /// Closes the next "Input Problem" dialog the given way, noting what it
     /// looked like.
-    DialogSeen& expectDialog(Close way)
-    {
+    DialogSeen& expectDialog(Close way) {
         seen = {};
         testing::whenModal([this, way](QWidget& modal) {
             auto* dialog = qobject_cast<frmWarning*>(&modal);
@@ -81,8 +78,7 @@ protected:
     DialogSeen seen;
 };
 
-TEST_F(RequestTest, TheWorkedExampleShowsItsThreeResults)
-{
+TEST_F(RequestTest, TheWorkedExampleShowsItsThreeResults) {
     window->Show();
     request(QStringLiteral("100"), 14, 8);
     EXPECT_EQ(window->Combo1->List(14), QStringLiteral("0.5"));
@@ -106,8 +102,7 @@ struct AcceptedCase {
 
 class Accepted : public RequestTest, public ::testing::WithParamInterface<AcceptedCase> {};
 
-TEST_P(Accepted, ShowTheEnginesResultsForTheRoundedRevenue)
-{
+TEST_P(Accepted, ShowTheEnginesResultsForTheRoundedRevenue) {
     const AcceptedCase& c = GetParam();
     window->Show();
     request(QString::fromLatin1(c.typed), c.elasticity, c.range);
@@ -122,16 +117,13 @@ TEST_P(Accepted, ShowTheEnginesResultsForTheRoundedRevenue)
     EXPECT_TRUE(resultsShown());
 }
 
-INSTANTIATE_TEST_SUITE_P(Revenues, Accepted,
-                         ::testing::Values(AcceptedCase{"150.123456", 14, 8, "150.1235"},
-                                           AcceptedCase{"202.9413", 0, 0, "202.9413"},
-                                           AcceptedCase{"-202.9413", 18, 24, "-202.9413"},
-                                           AcceptedCase{"-100", 14, 8, "-100"},
-                                           AcceptedCase{" 0.00016 ", 6, 12, "0.0002"},
-                                           AcceptedCase{"1e2", 9, 3, "100"}));
+INSTANTIATE_TEST_SUITE_P(
+    Revenues, Accepted,
+    ::testing::Values(AcceptedCase{"150.123456", 14, 8, "150.1235"}, AcceptedCase{"202.9413", 0, 0, "202.9413"},
+                      AcceptedCase{"-202.9413", 18, 24, "-202.9413"}, AcceptedCase{"-100", 14, 8, "-100"},
+                      AcceptedCase{" 0.00016 ", 6, 12, "0.0002"}, AcceptedCase{"1e2", 9, 3, "100"}));
 
-TEST_F(RequestTest, ANegativeRevenueGivesANegativeBurden)
-{
+TEST_F(RequestTest, ANegativeRevenueGivesANegativeBurden) {
     request(QStringLiteral("-100"), 14, 8);
     EXPECT_EQ(window->Label6->Caption(), QStringLiteral("-610."));
     EXPECT_EQ(window->Label7->Caption(), QStringLiteral("1124 hppm."));
@@ -145,15 +137,13 @@ struct RejectedCase {
     Close way;
 };
 
-void PrintTo(const RejectedCase& c, std::ostream* out)
-{
+void PrintTo(const RejectedCase& c, std::ostream* out) {
     *out << '"' << c.typed << "\" " << c.elasticity << ' ' << c.range << " closed by " << closeName(c.way);
 }
 
 class Rejected : public RequestTest, public ::testing::WithParamInterface<RejectedCase> {};
 
-TEST_P(Rejected, HideTheResultsAndRaiseTheDialogWhateverWayItIsClosed)
-{
+TEST_P(Rejected, HideTheResultsAndRaiseTheDialogWhateverWayItIsClosed) {
     const RejectedCase& c = GetParam();
     window->Show();
     request(QStringLiteral("100"), 14, 8);
@@ -169,31 +159,35 @@ TEST_P(Rejected, HideTheResultsAndRaiseTheDialogWhateverWayItIsClosed)
     EXPECT_FALSE(forms::frmWarning.isLoaded()) << "closing the dialog unloads it";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    FailureTable, Rejected,
-    ::testing::Values(RejectedCase{"", 14, 8, "", Close::OkButton}, RejectedCase{"abc", 14, 8, "abc", Close::Background},
-                      RejectedCase{"1e400", 14, 8, "1e400", Close::CloseBox},
-                      RejectedCase{"922337203685478", 14, 8, "922337203685478", Close::EscapeKey},
-                      RejectedCase{"0.00004", 14, 8, "0", Close::OkButton},
-                      RejectedCase{"0.00005", 14, 8, "0", Close::EscapeKey},
-                      RejectedCase{"202.94139", 14, 8, "202.9414", Close::Background},
-                      RejectedCase{"-202.9414", 14, 8, "-202.9414", Close::CloseBox},
-                      RejectedCase{"100", -1, 8, "100", Close::EscapeKey},
-                      RejectedCase{"150.123456", 14, -1, "150.1235", Close::OkButton},
-                      RejectedCase{"1,5", 14, 8, "1,5", Close::Background},
-                      RejectedCase{"12abc", 14, 8, "12abc", Close::CloseBox},
-                      RejectedCase{"\xe2\x80\x8b" "100", 14, 8, "\xe2\x80\x8b" "100", Close::OkButton}));
+INSTANTIATE_TEST_SUITE_P(FailureTable, Rejected,
+                         ::testing::Values(RejectedCase{"", 14, 8, "", Close::OkButton},
+                                           RejectedCase{"abc", 14, 8, "abc", Close::Background},
+                                           RejectedCase{"1e400", 14, 8, "1e400", Close::CloseBox},
+                                           RejectedCase{"922337203685478", 14, 8, "922337203685478",
+                                                        Close::EscapeKey},
+                                           RejectedCase{"0.00004", 14, 8, "0", Close::OkButton},
+                                           RejectedCase{"0.00005", 14, 8, "0", Close::EscapeKey},
+                                           RejectedCase{"202.94139", 14, 8, "202.9414", Close::Background},
+                                           RejectedCase{"-202.9414", 14, 8, "-202.9414", Close::CloseBox},
+                                           RejectedCase{"100", -1, 8, "100", Close::EscapeKey},
+                                           RejectedCase{"150.123456", 14, -1, "150.1235", Close::OkButton},
+                                           RejectedCase{"1,5", 14, 8, "1,5", Close::Background},
+                                           RejectedCase{"12abc", 14, 8, "12abc", Close::CloseBox},
+                                           RejectedCase{"\xe2\x80\x8b"
+                                                        "100",
+                                                        14, 8,
+                                                        "\xe2\x80\x8b"
+                                                        "100",
+                                                        Close::OkButton}));
 
-TEST_F(RequestTest, TheDialogSitsAQuarterOfTheFreeSpaceFromTheTopLeft)
-{
+TEST_F(RequestTest, TheDialogSitsAQuarterOfTheFreeSpaceFromTheTopLeft) {
     const DialogSeen& dialog = expectDialog(Close::OkButton);
     request(QStringLiteral("abc"), -1, -1);
     ASSERT_TRUE(dialog.shown);
     EXPECT_EQ(dialog.twips, QRectF(2838.75, 1837.5, 4005, 4170));
 }
 
-TEST_F(RequestTest, AnotherListChoiceLeavesTheShownResultsUnchanged)
-{
+TEST_F(RequestTest, AnotherListChoiceLeavesTheShownResultsUnchanged) {
     window->Show();
     request(QStringLiteral("100"), 14, 8);
     choose(window->Combo1, 3);
@@ -206,8 +200,7 @@ TEST_F(RequestTest, AnotherListChoiceLeavesTheShownResultsUnchanged)
     EXPECT_TRUE(resultsShown());
 }
 
-TEST_F(RequestTest, EnterOnTheFocusedGoButtonPressesIt)
-{
+TEST_F(RequestTest, EnterOnTheFocusedGoButtonPressesIt) {
     window->Show();
     window->Text2->setText(QStringLiteral("100"));
     window->Combo1->setListIndex(14);
@@ -217,11 +210,11 @@ TEST_F(RequestTest, EnterOnTheFocusedGoButtonPressesIt)
     EXPECT_EQ(window->Label6->Caption(), QStringLiteral("609."));
 }
 
-TEST_F(RequestTest, PastedTextOfAnyLengthIsRejectedOrEstimatedNeverCrashes)
-{
+TEST_F(RequestTest, PastedTextOfAnyLengthIsRejectedOrEstimatedNeverCrashes) {
     window->Show();
-    for (const QString& text : {QString(32767, QLatin1Char('9')), QString(5000, QChar(0x4E00)),
-                                QStringLiteral("1") + QString(300, QLatin1Char('0')), QStringLiteral("\t-0.0\t")}) {
+    for (const QString& text :
+         {QString(32767, QLatin1Char('9')), QString(5000, QChar(0x4E00)),
+          QStringLiteral("1") + QString(300, QLatin1Char('0')), QStringLiteral("\t-0.0\t")}) {
         const DialogSeen& dialog = expectDialog(Close::OkButton);
         window->Text2->setText(text);
         window->Combo1->setListIndex(14);

@@ -10,8 +10,7 @@
 namespace levora::ui {
 namespace {
 
-std::vector<QString>& unloads()
-{
+std::vector<QString>& unloads() {
     static std::vector<QString> log;
     return log;
 }
@@ -20,9 +19,7 @@ std::vector<QString>& unloads()
 class StandIn : public toolkit::Form {
 public:
     explicit StandIn(const QString& name)
-        : Form(name, toolkit::BorderStyle::None, toolkit::CaptionButtons::CloseOnly, 1500, 1500)
-    {
-    }
+        : Form(name, toolkit::BorderStyle::None, toolkit::CaptionButtons::CloseOnly, 1500, 1500) {}
 
 protected:
     void Form_Unload(std::int16_t& /*Cancel*/) override { unloads().push_back(objectName()); }
@@ -36,8 +33,7 @@ struct FlagCase {
 
 class UnloadSequence : public MainWindowTest, public ::testing::WithParamInterface<FlagCase> {};
 
-TEST_P(UnloadSequence, UnloadsTheLoadedWindowsTheFlagsNameThenEnds)
-{
+TEST_P(UnloadSequence, UnloadsTheLoadedWindowsTheFlagsNameThenEnds) {
     unloads().clear();
     auto* map = new StandIn(QStringLiteral("Form2"));
     auto* help = new StandIn(QStringLiteral("MDIForm1"));
@@ -55,15 +51,14 @@ TEST_P(UnloadSequence, UnloadsTheLoadedWindowsTheFlagsNameThenEnds)
     EXPECT_FALSE(map->isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Flags, UnloadSequence,
-    ::testing::Values(FlagCase{0, std::nullopt, {}}, FlagCase{0, 0.0, {}},
-                      FlagCase{1, std::nullopt, {QStringLiteral("Form2")}},
-                      FlagCase{0, 1.0, {QStringLiteral("MDIForm1")}},
-                      FlagCase{1, 1.0, {QStringLiteral("Form2"), QStringLiteral("MDIForm1")}}));
+INSTANTIATE_TEST_SUITE_P(Flags, UnloadSequence,
+                         ::testing::Values(FlagCase{0, std::nullopt, {}}, FlagCase{0, 0.0, {}},
+                                           FlagCase{1, std::nullopt, {QStringLiteral("Form2")}},
+                                           FlagCase{0, 1.0, {QStringLiteral("MDIForm1")}},
+                                           FlagCase{
+                                               1, 1.0, {QStringLiteral("Form2"), QStringLiteral("MDIForm1")}}));
 
-TEST(WindowFlag, HoldsNoValueUntilSetAndNoValueCountsAsZero)
-{
+TEST(WindowFlag, HoldsNoValueUntilSetAndNoValueCountsAsZero) {
     WindowFlag flag;
     EXPECT_FALSE(flag.hasValue());
     EXPECT_TRUE(flag == 0);

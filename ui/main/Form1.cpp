@@ -32,18 +32,18 @@ constexpr ColourValue Green = 0x8000;
 constexpr ColourValue Grey = 0xC0C0C0;
 constexpr ColourValue FrameColour = 0x8000000B;
 
-QFont arialBold()
-{
+QFont arialBold() {
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(9.75);
     font.setBold(true);
     return font;
 }
 
-QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
-QCursor pointingHand()
-{
+QCursor pointingHand() {
     return QCursor(QPixmap(QStringLiteral(":/pictures/hand_cursor.png")), pictures::HandCursorHotX,
                    pictures::HandCursorHotY);
 }
@@ -51,8 +51,7 @@ QCursor pointingHand()
 /// A picture with its tool tip (also its accessible name) and the English
 /// meaning of its caption.
 toolkit::Image* picture(QWidget* container, const QString& name, const QString& resource, const QString& toolTip,
-                        const QString& meaning)
-{
+                        const QString& meaning) {
     auto* image = new toolkit::Image(container, name);
     image->setPicture(QStringLiteral(":/pictures/") + resource + QStringLiteral(".png"));
     image->setToolTipText(toolTip);
@@ -60,8 +59,7 @@ toolkit::Image* picture(QWidget* container, const QString& name, const QString& 
     return image;
 }
 
-toolkit::Label* resultLabel(QWidget* container, const QString& name, double top)
-{
+toolkit::Label* resultLabel(QWidget* container, const QString& name, double top) {
     auto* label = new toolkit::Label(container, name);
     label->Move(1680, top, 2235, 255);
     label->setFont(arialBold());
@@ -75,8 +73,7 @@ toolkit::Label* resultLabel(QWidget* container, const QString& name, double top)
 
 Form1::Form1()
     : Form(QStringLiteral("Form1"), toolkit::BorderStyle::FixedSingle, toolkit::CaptionButtons::Minimize, 5123,
-           6510)
-{
+           6510) {
     setCaption(QStringLiteral("Levora for N.Korea"));
     QIcon icon;
     icon.addFile(QStringLiteral(":/pictures/document_icon_16.png"));
@@ -89,8 +86,7 @@ Form1::Form1()
     connectEvents();
 }
 
-void Form1::buildTopBar()
-{
+void Form1::buildTopBar() {
     Picture1 = new toolkit::PictureBox(client(), QStringLiteral("Picture1"));
     Picture1->Move(0, 0, 5055, 375);
     Image7 = picture(Picture1, QStringLiteral("Image7"), QStringLiteral("exit_button"), QStringLiteral("Exit"),
@@ -106,8 +102,7 @@ void Form1::buildTopBar()
     Line6->setBorderColor(systemColour(SystemColour::WindowBackground));
 }
 
-void Form1::buildResultPanel()
-{
+void Form1::buildResultPanel() {
     Picture2 = new toolkit::PictureBox(client(), QStringLiteral("Picture2"));
     Picture2->Move(0, 360, 5063, 5850);
     Picture2->setBackColor(systemColour(SystemColour::ToolTipBackground));
@@ -123,9 +118,9 @@ void Form1::buildResultPanel()
     Image1b = picture(Picture3, QStringLiteral("Image1b"), QStringLiteral("result_progressivity"),
                       QStringLiteral("The progressivity is  "), QStringLiteral("The progressivity is"));
     Image1b->Move(75, 390, 1440, 300);
-    Image1c = picture(Picture3, QStringLiteral("Image1c"), QStringLiteral("result_redistribution"),
-                      QStringLiteral("The redistribution effect is  "),
-                      QStringLiteral("The redistribution effect is"));
+    Image1c =
+        picture(Picture3, QStringLiteral("Image1c"), QStringLiteral("result_redistribution"),
+                QStringLiteral("The redistribution effect is  "), QStringLiteral("The redistribution effect is"));
     Image1c->Move(75, 705, 1440, 300);
     for (toolkit::Image* caption : {Image1a, Image1b, Image1c}) {
         caption->setVisible(false);
@@ -135,8 +130,7 @@ void Form1::buildResultPanel()
     Label8 = resultLabel(Picture3, QStringLiteral("Label8"), 728);
 }
 
-void Form1::buildSteps()
-{
+void Form1::buildSteps() {
     Image2 = picture(Picture2, QStringLiteral("Image2"), QStringLiteral("title_three_steps"),
                      QStringLiteral("Three steps to get model estimations"),
                      QStringLiteral("Three steps to see the model estimation"));
@@ -169,7 +163,8 @@ void Form1::buildSteps()
     for (QWidget* entry : std::initializer_list<QWidget*>{Text2, Combo1, Combo2, Command1}) {
         entry->setFont(arialBold());
     }
-    for (toolkit::ControlProperties* entry : std::initializer_list<toolkit::ControlProperties*>{Text2, Combo1, Combo2}) {
+    for (toolkit::ControlProperties* entry :
+         std::initializer_list<toolkit::ControlProperties*>{Text2, Combo1, Combo2}) {
         entry->setBackColor(LightCyan);
         entry->setForeColor(Green);
     }
@@ -179,8 +174,7 @@ void Form1::buildSteps()
     Text2->setFocus();
 }
 
-void Form1::buildFrames()
-{
+void Form1::buildFrames() {
     auto frameLine = [this](const char* name) {
         auto* line = new toolkit::Line(Picture2, QString::fromLatin1(name));
         line->setBorderColor(FrameColour);
@@ -204,16 +198,14 @@ void Form1::buildFrames()
     Line44 = frameLine("Line44");
 }
 
-void Form1::connectEvents()
-{
+void Form1::connectEvents() {
     toolkit::connectEvent(Command1, &toolkit::CommandButton::Click, this, &Form1::Command1_Click);
     toolkit::connectEvent(Combo1, &toolkit::ComboBox::Click, this, &Form1::Combo1_Click);
     toolkit::connectEvent(Combo2, &toolkit::ComboBox::Click, this, &Form1::Combo2_Click);
     toolkit::connectEvent(Text2, &toolkit::TextBox::Change, this, &Form1::Text2_Change);
 }
 
-void Form1::Form_Load()
-{
+void Form1::Form_Load() {
     try {
         setHeight(6910);
         setWidth(5205 + 8);
@@ -250,13 +242,11 @@ void Form1::Form_Load()
     }
 }
 
-void Form1::Form_Resize()
-{
+void Form1::Form_Resize() {
     // The layout is fixed; minimizing and restoring change nothing in it.
 }
 
-void Form1::Form_Unload(std::int16_t& Cancel)
-{
+void Form1::Form_Unload(std::int16_t& Cancel) {
     static_cast<void>(Cancel);
     if (MapWindowLoaded == 1) {
         toolkit::Unload(QStringLiteral("Form2"));
@@ -278,8 +268,7 @@ void Form1::FrameRangeList() { drawFrame(*Combo2, Line41, Line42, Line43, Line44
 // Draws four lines around a control, FrameGap away from it. The right and the
 // bottom line stop FrameGap short of the frame's lower right corner.
 void Form1::drawFrame(const toolkit::ControlProperties& control, toolkit::Line* left, toolkit::Line* top,
-                  toolkit::Line* right, toolkit::Line* bottom) const
-{
+                      toolkit::Line* right, toolkit::Line* bottom) const {
     const double g = FrameGap;
     const double L = control.Left();
     const double T = control.Top();
@@ -310,8 +299,7 @@ void Form1::drawFrame(const toolkit::ControlProperties& control, toolkit::Line* 
     bottom->setY2(bottom->Y1());
 }
 
-void Form1::ApplyColors()
-{
+void Form1::ApplyColors() {
     const ColourValue buttonFace = systemColour(SystemColour::ButtonFace);
     Picture1->setBackColor(buttonFace);
     setBackColor(buttonFace);
@@ -327,8 +315,7 @@ void Form1::ApplyColors()
 
 // The tables themselves are the engine's constants; what is built here are the
 // two lists, which are left without a selection.
-void Form1::BuildModelTables()
-{
+void Form1::BuildModelTables() {
     try {
         for (int e = 0; e < ElasticityCount; ++e) {
             Combo1->AddItem(fromUtf8(ElasticityName(e)));
@@ -346,8 +333,7 @@ void Form1::BuildModelTables()
 // The estimation request: the engine reads and rounds the revenue and checks
 // it and the two lists. The rounded revenue is written back before any check,
 // so a rejected revenue is shown rounded too.
-void Form1::Command1_Click()
-{
+void Form1::Command1_Click() {
     const NumberFormat& format = toolkit::userNumberFormat();
     bool failed = false;
     try {
@@ -358,7 +344,8 @@ void Form1::Command1_Click()
         } else {
             Revenue = *outcome.revenue;
             Text2->setText(QString::fromStdString(outcome.revenueText));
-            if (outcome.verdict == RequestVerdict::RevenueZero || outcome.verdict == RequestVerdict::RevenueTooLarge) {
+            if (outcome.verdict == RequestVerdict::RevenueZero ||
+                outcome.verdict == RequestVerdict::RevenueTooLarge) {
                 Module1::ShowInputProblem();
                 return;
             }
@@ -381,8 +368,7 @@ void Form1::Command1_Click()
 // Reads the three inputs from the controls, has the engine compute the
 // results and shows them. A failure shows nothing and leaves the result area
 // as it was.
-void Form1::RunEstimation()
-{
+void Form1::RunEstimation() {
     try {
         const NumberFormat& format = toolkit::userNumberFormat();
         const std::optional<double> revenue = textToNumber(Text2->Text().toStdString(), format);
@@ -392,7 +378,8 @@ void Form1::RunEstimation()
         Revenue = *revenue;
         ElasticityIndex = static_cast<std::int16_t>(Combo1->ListIndex());
         RangeIndex = Combo2->ListIndex();
-        const Expected<Estimation, EstimationError> result = estimate(Revenue, ElasticityIndex, RangeIndex, format);
+        const Expected<Estimation, EstimationError> result =
+            estimate(Revenue, ElasticityIndex, RangeIndex, format);
         if (!result) {
             return;
         }
@@ -412,8 +399,7 @@ void Form1::RunEstimation()
     }
 }
 
-void Form1::Combo1_Click()
-{
+void Form1::Combo1_Click() {
     try {
         ElasticityIndex = static_cast<std::int16_t>(Combo1->ListIndex());
     } catch (const toolkit::RunTimeError&) {
@@ -421,8 +407,7 @@ void Form1::Combo1_Click()
     }
 }
 
-void Form1::Combo2_Click()
-{
+void Form1::Combo2_Click() {
     try {
         RangeIndex = Combo2->ListIndex() + 1;
     } catch (const toolkit::RunTimeError&) {
@@ -430,8 +415,7 @@ void Form1::Combo2_Click()
     }
 }
 
-void Form1::Text2_Change()
-{
+void Form1::Text2_Change() {
     // Editing the revenue has no effect until "GO" is pressed.
 }
 

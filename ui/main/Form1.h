@@ -108,7 +108,7 @@ private:
     void FrameElasticityList();
     void FrameRangeList();
     void drawFrame(const toolkit::ControlProperties& control, toolkit::Line* left, toolkit::Line* top,
-               toolkit::Line* right, toolkit::Line* bottom) const;
+                   toolkit::Line* right, toolkit::Line* bottom) const;
     void ApplyColors();
     void BuildModelTables();
     void RunEstimation();

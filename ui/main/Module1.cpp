@@ -5,23 +5,21 @@
 
 namespace levora::ui::Module1 {
 
-void ShowInputProblem()
-{
+void ShowInputProblem() {
     Form1& window = forms::Form1.get();
-    for (QWidget* result : std::initializer_list<QWidget*>{window.Image1a, window.Image1b, window.Image1c,
-                                                            window.Label6, window.Label7, window.Label8,
-                                                            window.Image6}) {
+    for (QWidget* result :
+         std::initializer_list<QWidget*>{window.Image1a, window.Image1b, window.Image1c, window.Label6,
+                                         window.Label7, window.Label8, window.Image6}) {
         result->setVisible(false);
     }
     forms::frmWarning->Show(1);
     window.Image6->setVisible(true);
 }
 
-void ShowResults()
-{
+void ShowResults() {
     Form1& window = forms::Form1.get();
     for (QWidget* result : std::initializer_list<QWidget*>{window.Image1a, window.Image1b, window.Image1c,
-                                                            window.Label6, window.Label7, window.Label8}) {
+                                                           window.Label6, window.Label7, window.Label8}) {
         result->setVisible(true);
     }
     window.Label8->setBackColor(window.Picture3->BackColor());

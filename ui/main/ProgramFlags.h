@@ -12,8 +12,7 @@ namespace levora::ui {
 /// loaded, and no value compares equal to 0.
 class WindowFlag {
 public:
-    WindowFlag& operator=(double value)
-    {
+    WindowFlag& operator=(double value) {
         value_ = value;
         return *this;
     }

@@ -8,9 +8,8 @@
 namespace levora::ui {
 
 frmWarning::frmWarning()
-    : Form(QStringLiteral("frmWarning"), toolkit::BorderStyle::FixedDialog, toolkit::CaptionButtons::CloseOnly, 3885,
-           3720)
-{
+    : Form(QStringLiteral("frmWarning"), toolkit::BorderStyle::FixedDialog, toolkit::CaptionButtons::CloseOnly,
+           3885, 3720) {
     setCaption(QStringLiteral("Input Problem"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/document_icon_16.png")));
     Image1 = new toolkit::Image(client(), QStringLiteral("Image1"));
@@ -36,8 +35,7 @@ frmWarning::frmWarning()
 
 // Sizes the dialog and places it a quarter of the free space from the top
 // left corner of the screen, in single precision.
-void frmWarning::Form_Load()
-{
+void frmWarning::Form_Load() {
     setHeight(4170);
     setWidth(4005);
     const float top = static_cast<float>(toolkit::Screen::Height()) / 4.0F - static_cast<float>(Height()) / 4.0F;

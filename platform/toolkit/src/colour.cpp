@@ -9,8 +9,7 @@
 
 namespace levora::toolkit {
 
-ColourValue colourValue(std::int64_t number)
-{
+ColourValue colourValue(std::int64_t number) {
     if (number < std::numeric_limits<std::int32_t>::min() || number > std::numeric_limits<std::uint32_t>::max()) {
         throw RunTimeError(Failure::Overflow, "a colour value must fit in 32 bits");
     }
@@ -20,8 +19,7 @@ ColourValue colourValue(std::int64_t number)
 namespace {
 
 /// The palette role that stands for a system colour, if it is one we know.
-std::optional<QPalette::ColorRole> systemRole(ColourValue value)
-{
+std::optional<QPalette::ColorRole> systemRole(ColourValue value) {
     switch (static_cast<SystemColour>(value & 0xFFU)) {
     case SystemColour::WindowBackground:
         return QPalette::Base;
@@ -41,23 +39,20 @@ bool isSystemColour(ColourValue value) { return (value & SystemColourFlag) != 0;
 
 } // namespace
 
-bool isColour(ColourValue value)
-{
+bool isColour(ColourValue value) {
     if (isSystemColour(value)) {
         return (value & 0x7FFFFF00U) == 0 && systemRole(value).has_value();
     }
     return value <= 0xFFFFFFU;
 }
 
-void requireColour(ColourValue value)
-{
+void requireColour(ColourValue value) {
     if (!isColour(value)) {
         throw RunTimeError(Failure::InvalidPropertyValue, "not a colour value");
     }
 }
 
-QColor resolveColour(ColourValue value, const QPalette& palette)
-{
+QColor resolveColour(ColourValue value, const QPalette& palette) {
     requireColour(value);
     if (isSystemColour(value)) {
         return palette.color(QPalette::Active, *systemRole(value));

@@ -8,8 +8,7 @@
 
 namespace levora::toolkit {
 
-void paint(QWidget& widget, std::initializer_list<QPalette::ColorRole> roles, ColourValue colour)
-{
+void paint(QWidget& widget, std::initializer_list<QPalette::ColorRole> roles, ColourValue colour) {
     const QColor resolved = resolveColour(colour);
     QPalette palette = widget.palette();
     for (const QPalette::ColorRole role : roles) {
@@ -19,9 +18,7 @@ void paint(QWidget& widget, std::initializer_list<QPalette::ColorRole> roles, Co
 }
 
 ControlProperties::ControlProperties(QWidget& widget, Roles backRoles, Roles foreRoles)
-    : widget_(widget), backRoles_(backRoles), foreRoles_(foreRoles)
-{
-}
+    : widget_(widget), backRoles_(backRoles), foreRoles_(foreRoles) {}
 
 void ControlProperties::setLeft(double left) { place(left, top_, width_, height_); }
 
@@ -31,13 +28,11 @@ void ControlProperties::setWidth(double width) { place(left_, top_, width, heigh
 
 void ControlProperties::setHeight(double height) { place(left_, top_, width_, height); }
 
-void ControlProperties::Move(double left, double top, double width, double height)
-{
+void ControlProperties::Move(double left, double top, double width, double height) {
     place(left, top, width, height);
 }
 
-void ControlProperties::place(double left, double top, double width, double height)
-{
+void ControlProperties::place(double left, double top, double width, double height) {
     if (width < 0 || height < 0) {
         throw RunTimeError(Failure::InvalidPropertyValue, "a negative width or height");
     }
@@ -53,22 +48,19 @@ void ControlProperties::place(double left, double top, double width, double heig
     widget_.setGeometry(pixels);
 }
 
-void ControlProperties::setBackColor(ColourValue colour)
-{
+void ControlProperties::setBackColor(ColourValue colour) {
     requireColour(colour);
     backColor_ = colour;
     refreshColours();
 }
 
-void ControlProperties::setForeColor(ColourValue colour)
-{
+void ControlProperties::setForeColor(ColourValue colour) {
     requireColour(colour);
     foreColor_ = colour;
     refreshColours();
 }
 
-void ControlProperties::refreshColours()
-{
+void ControlProperties::refreshColours() {
     const QColor back = resolveColour(backColor_);
     const QColor fore = resolveColour(foreColor_);
     QPalette palette = widget_.palette();

@@ -11,16 +11,14 @@ namespace {
 
 void name(QObject& control, const QString& objectName) { control.setObjectName(objectName); }
 
-bool isLeftClick(bool pressed, const QWidget& widget, const QMouseEvent& event)
-{
+bool isLeftClick(bool pressed, const QWidget& widget, const QMouseEvent& event) {
     return pressed && event.button() == Qt::LeftButton && widget.rect().contains(event.position().toPoint());
 }
 
 } // namespace
 
 Label::Label(QWidget* container, const QString& name)
-    : QLabel(container), ControlProperties(*this, {QPalette::Window}, {QPalette::WindowText})
-{
+    : QLabel(container), ControlProperties(*this, {QPalette::Window}, {QPalette::WindowText}) {
     toolkit::name(*this, name);
     setAutoFillBackground(true);
     setTextFormat(Qt::PlainText);
@@ -30,26 +28,22 @@ Label::Label(QWidget* container, const QString& name)
 }
 
 PictureBox::PictureBox(QWidget* container, const QString& name)
-    : Surface(container), ControlProperties(*this, {}, {})
-{
+    : Surface(container), ControlProperties(*this, {}, {}) {
     toolkit::name(*this, name);
 }
 
-void PictureBox::setBackColor(ColourValue colour)
-{
+void PictureBox::setBackColor(ColourValue colour) {
     setSurfaceColour(colour);
     ControlProperties::setBackColor(colour);
 }
 
-Image::Image(QWidget* container, const QString& name) : QLabel(container), ControlProperties(*this, {}, {})
-{
+Image::Image(QWidget* container, const QString& name) : QLabel(container), ControlProperties(*this, {}, {}) {
     toolkit::name(*this, name);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setFocusPolicy(Qt::NoFocus);
 }
 
-void Image::setPicture(const QString& resource)
-{
+void Image::setPicture(const QString& resource) {
     const QPixmap picture(resource);
     if (picture.isNull()) {
         throw RunTimeError(Failure::InvalidPropertyValue, "no picture at " + resource.toStdString());
@@ -57,20 +51,17 @@ void Image::setPicture(const QString& resource)
     setPixmap(picture);
 }
 
-void Image::setToolTipText(const QString& text)
-{
+void Image::setToolTipText(const QString& text) {
     setToolTip(text);
     setAccessibleName(text);
 }
 
-void Image::mousePressEvent(QMouseEvent* event)
-{
+void Image::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
     QLabel::mousePressEvent(event);
 }
 
-void Image::mouseReleaseEvent(QMouseEvent* event)
-{
+void Image::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = isLeftClick(pressed_, *this, *event);
     pressed_ = false;
     QLabel::mouseReleaseEvent(event);
@@ -80,26 +71,22 @@ void Image::mouseReleaseEvent(QMouseEvent* event)
 }
 
 TextBox::TextBox(QWidget* container, const QString& name)
-    : QLineEdit(container), ControlProperties(*this, {QPalette::Base}, {QPalette::Text})
-{
+    : QLineEdit(container), ControlProperties(*this, {QPalette::Base}, {QPalette::Text}) {
     toolkit::name(*this, name);
     setBackColor(systemColour(SystemColour::WindowBackground));
     connect(this, &QLineEdit::textChanged, this, &TextBox::Change);
 }
 
 ComboBox::ComboBox(QWidget* container, const QString& name)
-    : QComboBox(container),
-      ControlProperties(*this, {QPalette::Base, QPalette::Button, QPalette::Window},
-                        {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
-{
+    : QComboBox(container), ControlProperties(*this, {QPalette::Base, QPalette::Button, QPalette::Window},
+                                              {QPalette::Text, QPalette::ButtonText, QPalette::WindowText}) {
     toolkit::name(*this, name);
     setEditable(false);
     setBackColor(systemColour(SystemColour::WindowBackground));
     connect(this, &QComboBox::activated, this, &ComboBox::Click);
 }
 
-void ComboBox::AddItem(const QString& item)
-{
+void ComboBox::AddItem(const QString& item) {
     // Qt selects the first item put into an empty list; the toolkit's lists
     // keep their selection, none included, until one is made.
     const int selected = currentIndex();
@@ -107,8 +94,7 @@ void ComboBox::AddItem(const QString& item)
     setCurrentIndex(selected);
 }
 
-void ComboBox::setListIndex(int index)
-{
+void ComboBox::setListIndex(int index) {
     if (index < -1 || index >= count()) {
         throw RunTimeError(Failure::InvalidPropertyValue, "a list position outside the list");
     }
@@ -116,8 +102,7 @@ void ComboBox::setListIndex(int index)
     emit Click();
 }
 
-QString ComboBox::List(int index) const
-{
+QString ComboBox::List(int index) const {
     if (index < 0 || index >= count()) {
         throw RunTimeError(Failure::InvalidPropertyValue, "a list position outside the list");
     }
@@ -125,22 +110,19 @@ QString ComboBox::List(int index) const
 }
 
 CommandButton::CommandButton(QWidget* container, const QString& name)
-    : QPushButton(container), ControlProperties(*this, {QPalette::Button}, {QPalette::ButtonText})
-{
+    : QPushButton(container), ControlProperties(*this, {QPalette::Button}, {QPalette::ButtonText}) {
     toolkit::name(*this, name);
     setAutoDefault(true);
     refreshColours();
     connect(this, &QPushButton::clicked, this, &CommandButton::Click);
 }
 
-IntervalTimer::IntervalTimer(QObject* owner, const QString& name) : QObject(owner)
-{
+IntervalTimer::IntervalTimer(QObject* owner, const QString& name) : QObject(owner) {
     toolkit::name(*this, name);
     connect(&timer_, &QTimer::timeout, this, &IntervalTimer::Timer);
 }
 
-void IntervalTimer::setInterval(int milliseconds)
-{
+void IntervalTimer::setInterval(int milliseconds) {
     if (milliseconds < 0) {
         throw RunTimeError(Failure::InvalidPropertyValue, "a negative timer interval");
     }
@@ -148,14 +130,12 @@ void IntervalTimer::setInterval(int milliseconds)
     restart();
 }
 
-void IntervalTimer::setEnabled(bool enabled)
-{
+void IntervalTimer::setEnabled(bool enabled) {
     enabled_ = enabled;
     restart();
 }
 
-void IntervalTimer::restart()
-{
+void IntervalTimer::restart() {
     if (enabled_ && interval_ > 0) {
         timer_.start(interval_);
     } else {

@@ -6,8 +6,8 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QHideEvent>
 #include <QGuiApplication>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QMoveEvent>
 #include <QTimer>
@@ -26,8 +26,7 @@ struct Program {
     bool ended = false;
 };
 
-Program& program()
-{
+Program& program() {
     static Program state;
     return state;
 }
@@ -35,13 +34,12 @@ Program& program()
 /// How long after showing a window its frame is looked at again.
 constexpr int FrameSettleMilliseconds = 200;
 
-Qt::WindowFlags flagsFor(BorderStyle border, CaptionButtons buttons)
-{
+Qt::WindowFlags flagsFor(BorderStyle border, CaptionButtons buttons) {
     if (border == BorderStyle::None) {
         return Qt::Window | Qt::FramelessWindowHint;
     }
-    Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                            Qt::WindowCloseButtonHint;
+    Qt::WindowFlags flags =
+        Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     flags |= border == BorderStyle::FixedDialog ? Qt::Dialog : Qt::Window;
     if (buttons == CaptionButtons::Minimize) {
         flags |= Qt::WindowMinimizeButtonHint;
@@ -56,28 +54,24 @@ bool hasEnded() { return program().ended; }
 Form::Form(const QString& name, BorderStyle border, CaptionButtons buttons, double clientWidth,
            double clientHeight)
     : QWidget(nullptr, flagsFor(border, buttons)), client_(new Surface(this)), designClientWidth_(clientWidth),
-      designClientHeight_(clientHeight), borderStyle_(border), usedFrame_(frame())
-{
+      designClientHeight_(clientHeight), borderStyle_(border), usedFrame_(frame()) {
     setObjectName(name);
     program().forms.append(this);
     width_ = clientWidth + toTwips(usedFrame_.left + usedFrame_.right);
     height_ = clientHeight + toTwips(usedFrame_.top + usedFrame_.bottom);
     applyGeometry();
-    connect(client_, &Surface::Click, this, [this] {
-        handleEvent(objectName().toStdString() + ".Click", [this] { Form_Click(); });
-    });
+    connect(client_, &Surface::Click, this,
+            [this] { handleEvent(objectName().toStdString() + ".Click", [this] { Form_Click(); }); });
 }
 
-Form::~Form()
-{
+Form::~Form() {
     endModalWait();
     program().forms.removeOne(this);
 }
 
 FrameMetrics Form::frame() const { return frameMetrics(borderStyle_); }
 
-QMenuBar* Form::menu()
-{
+QMenuBar* Form::menu() {
     if (menuBar_ == nullptr) {
         menuBar_ = new QMenuBar(this);
         menuBar_->setNativeMenuBar(false);
@@ -85,8 +79,7 @@ QMenuBar* Form::menu()
     return menuBar_;
 }
 
-void Form::Load()
-{
+void Form::Load() {
     if (state_ != State::Created) {
         return;
     }
@@ -101,8 +94,7 @@ void Form::Load()
     Form_Load();
 }
 
-void Form::Show(int modal)
-{
+void Form::Show(int modal) {
     if (modal != 0 && modal != 1) {
         throw RunTimeError(Failure::InvalidProcedureCall, "the modal flag is 0 or 1");
     }
@@ -142,14 +134,12 @@ void Form::Show(int modal)
     }
 }
 
-void Form::Hide()
-{
+void Form::Hide() {
     hide();
     endModalWait();
 }
 
-void Form::Unload()
-{
+void Form::Unload() {
     if (state_ != State::Loaded) {
         return;
     }
@@ -171,29 +161,25 @@ void Form::Unload()
     deleteLater();
 }
 
-void Form::endModalWait()
-{
+void Form::endModalWait() {
     if (modalWait_ != nullptr) {
         modalWait_->exit(0);
     }
 }
 
-void Form::setLeft(double left)
-{
+void Form::setLeft(double left) {
     static_cast<void>(toPixels(left));
     left_ = left;
     applyGeometry();
 }
 
-void Form::setTop(double top)
-{
+void Form::setTop(double top) {
     static_cast<void>(toPixels(top));
     top_ = top;
     applyGeometry();
 }
 
-void Form::setWidth(double width)
-{
+void Form::setWidth(double width) {
     if (width < 0) {
         throw RunTimeError(Failure::InvalidPropertyValue, "a negative width");
     }
@@ -202,8 +188,7 @@ void Form::setWidth(double width)
     applyGeometry();
 }
 
-void Form::setHeight(double height)
-{
+void Form::setHeight(double height) {
     if (height < 0) {
         throw RunTimeError(Failure::InvalidPropertyValue, "a negative height");
     }
@@ -216,16 +201,14 @@ double Form::ScaleWidth() const { return toTwips(client_->width()) / client_->tw
 
 double Form::ScaleHeight() const { return toTwips(client_->height()) / client_->twipsPerUnitY(); }
 
-int Form::WindowState() const
-{
+int Form::WindowState() const {
     if (isMinimized()) {
         return 1;
     }
     return isMaximized() ? 2 : 0;
 }
 
-void Form::setWindowState(int state)
-{
+void Form::setWindowState(int state) {
     static constexpr Qt::WindowStates sizing = Qt::WindowMinimized | Qt::WindowMaximized;
     switch (state) {
     case 0:
@@ -242,8 +225,7 @@ void Form::setWindowState(int state)
     }
 }
 
-void Form::applyGeometry()
-{
+void Form::applyGeometry() {
     const FrameMetrics f = frame();
     const int width = std::max(0, toPixels(width_) - f.left - f.right);
     const int height = std::max(0, toPixels(height_) - f.top - f.bottom);
@@ -258,8 +240,7 @@ void Form::applyGeometry()
     layOutContents();
 }
 
-void Form::layOutContents()
-{
+void Form::layOutContents() {
     const int menuHeight = menuBar_ != nullptr ? menuBar_->sizeHint().height() : 0;
     if (menuBar_ != nullptr) {
         menuBar_->setGeometry(0, 0, width(), menuHeight);
@@ -267,8 +248,7 @@ void Form::layOutContents()
     client_->setGeometry(0, menuHeight, width(), std::max(0, height() - menuHeight));
 }
 
-void Form::followFrame()
-{
+void Form::followFrame() {
     if (borderStyle_ == BorderStyle::None || !isVisible()) {
         return;
     }
@@ -285,8 +265,7 @@ void Form::followFrame()
     }
 }
 
-void Form::adoptMovedPosition()
-{
+void Form::adoptMovedPosition() {
     const int x = geometry().left() - usedFrame_.left;
     const int y = geometry().top() - usedFrame_.top;
     if (x != toPixels(left_)) {
@@ -297,8 +276,7 @@ void Form::adoptMovedPosition()
     }
 }
 
-CommandButton* Form::buttonFor(bool cancel) const
-{
+CommandButton* Form::buttonFor(bool cancel) const {
     const QList<CommandButton*> buttons = findChildren<CommandButton*>();
     const auto found = std::find_if(buttons.begin(), buttons.end(), [cancel](const CommandButton* button) {
         return (cancel ? button->Cancel() : button->Default()) && button->isVisible() && button->isEnabled();
@@ -306,8 +284,7 @@ CommandButton* Form::buttonFor(bool cancel) const
     return found != buttons.end() ? *found : nullptr;
 }
 
-void Form::closeEvent(QCloseEvent* event)
-{
+void Form::closeEvent(QCloseEvent* event) {
     if (hasEnded() || isUnloaded()) {
         event->accept();
         return;
@@ -316,8 +293,7 @@ void Form::closeEvent(QCloseEvent* event)
     handleEvent(objectName().toStdString() + ".Unload", [this] { Unload(); });
 }
 
-void Form::keyPressEvent(QKeyEvent* event)
-{
+void Form::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const bool escape = event->key() == Qt::Key_Escape;
     CommandButton* button = enter || escape ? buttonFor(escape) : nullptr;
@@ -329,8 +305,7 @@ void Form::keyPressEvent(QKeyEvent* event)
     button->click();
 }
 
-void Form::moveEvent(QMoveEvent* event)
-{
+void Form::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     if (!applying_ && isVisible() && event->spontaneous()) {
         adoptMovedPosition();
@@ -338,8 +313,7 @@ void Form::moveEvent(QMoveEvent* event)
     followFrame();
 }
 
-void Form::resizeEvent(QResizeEvent* event)
-{
+void Form::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     layOutContents();
     followFrame();
@@ -348,8 +322,7 @@ void Form::resizeEvent(QResizeEvent* event)
     }
 }
 
-void Form::showEvent(QShowEvent* event)
-{
+void Form::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     followFrame();
     // The window manager frames a new window a moment after it is mapped and
@@ -362,16 +335,14 @@ void Form::showEvent(QShowEvent* event)
     });
 }
 
-void Form::changeEvent(QEvent* event)
-{
+void Form::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange) {
         followFrame();
     }
 }
 
-void Form::hideEvent(QHideEvent* event)
-{
+void Form::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     // Minimizing a window hides it spontaneously; only a real hide ends a
     // modal wait.
@@ -382,8 +353,7 @@ void Form::hideEvent(QHideEvent* event)
 
 QList<Form*> existingForms() { return program().forms; }
 
-void Unload(const QString& formName)
-{
+void Unload(const QString& formName) {
     for (Form* form : existingForms()) {
         if (form->isLoaded() && form->objectName() == formName) {
             form->Unload();
@@ -392,8 +362,7 @@ void Unload(const QString& formName)
     }
 }
 
-void End()
-{
+void End() {
     Program& state = program();
     state.ended = true;
     for (Form* form : state.forms) {
@@ -405,8 +374,7 @@ void End()
     throw ProgramEnded{};
 }
 
-void releaseForms()
-{
+void releaseForms() {
     Program& state = program();
     state.ended = true;
     while (!state.forms.isEmpty()) {
@@ -415,8 +383,7 @@ void releaseForms()
     state.ended = false;
 }
 
-int runEventLoop()
-{
+int runEventLoop() {
     QGuiApplication::setQuitOnLastWindowClosed(false);
     Program& state = program();
     if (!state.ended) {

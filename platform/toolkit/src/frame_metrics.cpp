@@ -9,32 +9,28 @@ namespace levora::toolkit {
 
 namespace {
 
-std::array<std::optional<FrameMetrics>, 3>& learnt()
-{
+std::array<std::optional<FrameMetrics>, 3>& learnt() {
     static std::array<std::optional<FrameMetrics>, 3> frames;
     return frames;
 }
 
 std::size_t slot(BorderStyle style) { return static_cast<std::size_t>(style); }
 
-bool hasWindowManager()
-{
+bool hasWindowManager() {
     const QString platform = QGuiApplication::platformName();
     return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
 }
 
 } // namespace
 
-FrameMetrics frameMetrics(BorderStyle style)
-{
+FrameMetrics frameMetrics(BorderStyle style) {
     if (style == BorderStyle::None) {
         return {};
     }
     return learnt()[slot(style)].value_or(DefaultFrame);
 }
 
-bool learnFrameMetrics(BorderStyle style, const FrameMetrics& reported)
-{
+bool learnFrameMetrics(BorderStyle style, const FrameMetrics& reported) {
     if (style == BorderStyle::None || !hasWindowManager()) {
         return false;
     }

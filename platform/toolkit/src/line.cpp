@@ -12,8 +12,7 @@ Line::Line(Surface* surface, const QString& name) : QObject(surface) { setObject
 
 Surface* Line::surface() const { return static_cast<Surface*>(parent()); }
 
-void Line::set(double& coordinate, double value)
-{
+void Line::set(double& coordinate, double value) {
     static_cast<void>(toPixels(value * std::max(surface()->twipsPerUnitX(), surface()->twipsPerUnitY())));
     coordinate = value;
     surface()->updateLines();
@@ -27,8 +26,7 @@ void Line::setX2(double value) { set(x2_, value); }
 
 void Line::setY2(double value) { set(y2_, value); }
 
-void Line::setBorderWidth(int width)
-{
+void Line::setBorderWidth(int width) {
     if (width < 1) {
         throw RunTimeError(Failure::InvalidPropertyValue, "a line is at least one pixel wide");
     }
@@ -36,15 +34,13 @@ void Line::setBorderWidth(int width)
     surface()->updateLines();
 }
 
-void Line::setBorderColor(ColourValue colour)
-{
+void Line::setBorderColor(ColourValue colour) {
     requireColour(colour);
     borderColor_ = colour;
     surface()->updateLines();
 }
 
-void Line::setVisible(bool visible)
-{
+void Line::setVisible(bool visible) {
     visible_ = visible;
     surface()->updateLines();
 }

@@ -19,8 +19,7 @@ struct LocaleSeparators {
 
 } // namespace
 
-const NumberFormat& userNumberFormat()
-{
+const NumberFormat& userNumberFormat() {
     static LocaleSeparators current;
     const QLocale locale;
     if (current.format.decimalSeparator.empty() || current.localeName != locale.name()) {

@@ -5,8 +5,7 @@
 
 namespace levora::toolkit {
 
-std::string_view failureName(Failure failure)
-{
+std::string_view failureName(Failure failure) {
     switch (failure) {
     case Failure::Overflow:
         return "overflow";
@@ -24,8 +23,7 @@ std::string_view failureName(Failure failure)
 
 namespace {
 
-std::string describe(Failure failure, const std::string& detail)
-{
+std::string describe(Failure failure, const std::string& detail) {
     std::string text(failureName(failure));
     if (!detail.empty()) {
         text += ": ";
@@ -37,12 +35,9 @@ std::string describe(Failure failure, const std::string& detail)
 } // namespace
 
 RunTimeError::RunTimeError(Failure failure, const std::string& detail)
-    : std::runtime_error(describe(failure, detail)), failure_(failure)
-{
-}
+    : std::runtime_error(describe(failure, detail)), failure_(failure) {}
 
-void reportUntrapped(std::string_view eventName, std::string_view what)
-{
+void reportUntrapped(std::string_view eventName, std::string_view what) {
     std::string line = "Levora: run-time error in ";
     line += eventName;
     line += ": ";

@@ -13,16 +13,14 @@ namespace levora::toolkit {
 /// Paints the surface's lines above its controls; mouse events pass through.
 class Surface::LineLayer : public QWidget {
 public:
-    explicit LineLayer(Surface* surface) : QWidget(surface), surface_(surface)
-    {
+    explicit LineLayer(Surface* surface) : QWidget(surface), surface_(surface) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setAttribute(Qt::WA_NoSystemBackground);
         setFocusPolicy(Qt::NoFocus);
     }
 
 protected:
-    void paintEvent(QPaintEvent* /*event*/) override
-    {
+    void paintEvent(QPaintEvent* /*event*/) override {
         QPainter painter(this);
         for (const Line* line : surface_->findChildren<Line*>(Qt::FindDirectChildrenOnly)) {
             if (!line->Visible()) {
@@ -40,8 +38,7 @@ private:
     Surface* surface_;
 };
 
-Surface::Surface(QWidget* parent) : QWidget(parent)
-{
+Surface::Surface(QWidget* parent) : QWidget(parent) {
     // Created here rather than in the initialiser list, so that childEvent
     // sees no half-made layer while the layer itself is being added.
     lines_ = new LineLayer(this);
@@ -49,14 +46,12 @@ Surface::Surface(QWidget* parent) : QWidget(parent)
     paint(*this, {QPalette::Window}, colour_);
 }
 
-void Surface::setSurfaceColour(ColourValue colour)
-{
+void Surface::setSurfaceColour(ColourValue colour) {
     paint(*this, {QPalette::Window}, colour);
     colour_ = colour;
 }
 
-void Surface::setScale(double twipsPerUnitX, double twipsPerUnitY)
-{
+void Surface::setScale(double twipsPerUnitX, double twipsPerUnitY) {
     unitX_ = twipsPerUnitX;
     unitY_ = twipsPerUnitY;
     updateLines();
@@ -66,15 +61,14 @@ QPoint Surface::toPixelPoint(double x, double y) const { return {toPixels(x * un
 
 void Surface::updateLines() { lines_->update(); }
 
-void Surface::mousePressEvent(QMouseEvent* event)
-{
+void Surface::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
     QWidget::mousePressEvent(event);
 }
 
-void Surface::mouseReleaseEvent(QMouseEvent* event)
-{
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+void Surface::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click =
+        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
     QWidget::mouseReleaseEvent(event);
     if (click) {
@@ -82,22 +76,19 @@ void Surface::mouseReleaseEvent(QMouseEvent* event)
     }
 }
 
-void Surface::childEvent(QChildEvent* event)
-{
+void Surface::childEvent(QChildEvent* event) {
     QWidget::childEvent(event);
     if (event->added() && lines_ != nullptr && event->child() != lines_ && event->child()->isWidgetType()) {
         lines_->raise();
     }
 }
 
-void Surface::resizeEvent(QResizeEvent* event)
-{
+void Surface::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     lines_->setGeometry(rect());
 }
 
-void Surface::changeEvent(QEvent* event)
-{
+void Surface::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ApplicationPaletteChange) {
         paint(*this, {QPalette::Window}, colour_);

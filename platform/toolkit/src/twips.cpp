@@ -10,8 +10,7 @@
 
 namespace levora::toolkit {
 
-int toPixels(double twips)
-{
+int toPixels(double twips) {
     const double pixels = std::round(twips / TwipsPerPixel);
     if (!std::isfinite(pixels) || std::fabs(pixels) > QWIDGETSIZE_MAX) {
         throw RunTimeError(Failure::Overflow, "a length beyond the screen's coordinates");
@@ -21,8 +20,7 @@ int toPixels(double twips)
 
 namespace {
 
-QSize screenPixels()
-{
+QSize screenPixels() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen != nullptr ? screen->geometry().size() : QSize();
 }

@@ -25,15 +25,13 @@ enum class SystemColour : std::uint8_t {
 };
 
 /// The colour value of a red, green and blue part, each clamped to 0..255.
-[[nodiscard]] constexpr ColourValue RGB(int red, int green, int blue)
-{
+[[nodiscard]] constexpr ColourValue RGB(int red, int green, int blue) {
     auto part = [](int value) { return static_cast<ColourValue>(value < 0 ? 0 : value > 255 ? 255 : value); };
     return part(red) | (part(green) << 8U) | (part(blue) << 16U);
 }
 
 /// The colour value that refers to a system colour.
-[[nodiscard]] constexpr ColourValue systemColour(SystemColour colour)
-{
+[[nodiscard]] constexpr ColourValue systemColour(SystemColour colour) {
     return SystemColourFlag | static_cast<ColourValue>(colour);
 }
 

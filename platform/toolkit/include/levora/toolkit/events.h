@@ -14,10 +14,9 @@
 namespace levora::toolkit {
 
 template <class Sender, class Signal, class Receiver>
-void connectEvent(Sender* sender, Signal signal, Receiver* receiver, void (Receiver::*handler)())
-{
-    std::string name = sender->objectName().toStdString() + "." +
-                       QMetaMethod::fromSignal(signal).name().toStdString();
+void connectEvent(Sender* sender, Signal signal, Receiver* receiver, void (Receiver::*handler)()) {
+    std::string name =
+        sender->objectName().toStdString() + "." + QMetaMethod::fromSignal(signal).name().toStdString();
     QObject::connect(sender, signal, receiver, [receiver, handler, name = std::move(name)](auto&&...) {
         handleEvent(name, [receiver, handler] { (receiver->*handler)(); });
     });

@@ -97,8 +97,7 @@ public:
 protected:
     /// A window named `name` with the given frame, its client area sized as
     /// designed (in twips); the outer size follows from the frame.
-    Form(const QString& name, BorderStyle border, CaptionButtons buttons, double clientWidth,
-         double clientHeight);
+    Form(const QString& name, BorderStyle border, CaptionButtons buttons, double clientWidth, double clientHeight);
 
     virtual void Form_Load() {}
     virtual void Form_Unload(std::int16_t& Cancel) { static_cast<void>(Cancel); }
@@ -161,14 +160,14 @@ int runEventLoop();
 /// A program-wide window instance in the toolkit's manner: the first use
 /// creates and loads the window, and after an Unload the next use gets a
 /// fresh one.
-template <class Window> class FormInstance {
+template <class Window>
+class FormInstance {
 public:
     constexpr FormInstance() = default;
 
     /// The loaded window, created and loaded on first use.
     Window* operator->() { return &get(); }
-    Window& get()
-    {
+    Window& get() {
         if (!window_ || window_->isUnloaded()) {
             window_ = new Window;
         }
@@ -178,8 +177,7 @@ public:
     /// Loads the window unless it is loaded.
     void Load() { static_cast<void>(get()); }
     /// Unloads the window if it is loaded; does not create one.
-    void Unload()
-    {
+    void Unload() {
         if (isLoaded()) {
             window_->Unload();
         }

@@ -46,8 +46,8 @@ void reportUntrapped(std::string_view eventName, std::string_view what);
 
 /// Runs an event handler: nothing once the program has ended, and an
 /// untrapped failure abandons the handler with a one-line diagnostic.
-template <class Handler> void handleEvent(std::string_view eventName, Handler&& handler) noexcept
-{
+template <class Handler>
+void handleEvent(std::string_view eventName, Handler&& handler) noexcept {
     if (hasEnded()) {
         return;
     }

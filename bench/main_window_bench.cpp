@@ -1,0 +1,61 @@
+// The cost of a click on "GO" in the main window, on the offscreen platform:
+// the request, the estimation and the three labels set and shown, and the
+// same with the result panel painted.
+
+#include "main/Form1.h"
+
+#include "levora/toolkit/form.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+levora::ui::Form1& preparedWindow()
+{
+    levora::ui::Form1& window = levora::forms::Form1.get();
+    window.Show();
+    window.Text2->setText(QStringLiteral("100"));
+    window.Combo1->setListIndex(14);
+    window.Combo2->setListIndex(8);
+    return window;
+}
+
+void BM_GoClick(benchmark::State& state)
+{
+    levora::ui::Form1& window = preparedWindow();
+    for (auto _ : state) {
+        window.Command1->click();
+        benchmark::DoNotOptimize(window.Label8->Caption());
+    }
+    if (window.Label6->Caption() != QStringLiteral("609.")) {
+        state.SkipWithError("the click did not show the worked example");
+    }
+}
+BENCHMARK(BM_GoClick);
+
+void BM_GoClickPainted(benchmark::State& state)
+{
+    levora::ui::Form1& window = preparedWindow();
+    for (auto _ : state) {
+        window.Command1->click();
+        window.Picture3->repaint();
+    }
+}
+BENCHMARK(BM_GoClickPainted);
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    const QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    levora::toolkit::releaseForms();
+    return 0;
+}
