@@ -12,8 +12,7 @@
 
 namespace {
 
-levora::ui::Form1& preparedWindow()
-{
+levora::ui::Form1& preparedWindow() {
     levora::ui::Form1& window = levora::forms::Form1.get();
     window.Show();
     window.Text2->setText(QStringLiteral("100"));
@@ -22,8 +21,7 @@ levora::ui::Form1& preparedWindow()
     return window;
 }
 
-void BM_GoClick(benchmark::State& state)
-{
+void BM_GoClick(benchmark::State& state) {
     levora::ui::Form1& window = preparedWindow();
     for (auto _ : state) {
         window.Command1->click();
@@ -35,8 +33,7 @@ void BM_GoClick(benchmark::State& state)
 }
 BENCHMARK(BM_GoClick);
 
-void BM_GoClickPainted(benchmark::State& state)
-{
+void BM_GoClickPainted(benchmark::State& state) {
     levora::ui::Form1& window = preparedWindow();
     for (auto _ : state) {
         window.Command1->click();
@@ -47,8 +44,7 @@ BENCHMARK(BM_GoClickPainted);
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

@@ -3,10 +3,12 @@
 #include "modal.h"
 
 #include "levora/toolkit/controls.h"
+#include "levora/toolkit/events.h"
 #include "levora/toolkit/form.h"
 #include "levora/toolkit/runtime.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -259,6 +261,42 @@ TEST_F(FormTest, TheMenuBarLiesAboveTheClientArea) {
     ASSERT_GT(menuHeight, 0);
     EXPECT_EQ(probe->ScaleHeight(), (200 - DefaultFrame.top - DefaultFrame.bottom - menuHeight) * 15.0);
     EXPECT_EQ(probe->client()->y(), menuHeight);
+}
+
+TEST_F(FormTest, MenuCommandsAnswerTheirAccessKeys) {
+    auto* probe = new Probe;
+    QAction* exit = probe->menu()->addAction(QStringLiteral("E&xit"));
+    QMenu* help = probe->menu()->addMenu(QStringLiteral("&Help"));
+    help->addAction(QStringLiteral("&Help Topics"));
+    help->addSeparator();
+    help->addAction(QStringLiteral("&About ..."));
+    probe->Show();
+    QApplication::setActiveWindow(probe);
+    int exits = 0;
+    QObject::connect(exit, &QAction::triggered, [&exits] { ++exits; });
+    QTest::keyClick(probe, Qt::Key_X, Qt::AltModifier);
+    EXPECT_EQ(exits, 1);
+    EXPECT_EQ(help->actions().size(), 3);
+    EXPECT_TRUE(help->actions().at(1)->isSeparator());
+}
+
+TEST_F(FormTest, AnEventConnectedToAHandlerTakesTheDefaultCourseForAnUntrappedFailure) {
+    auto* probe = new Probe;
+    auto* button = new CommandButton(probe->client(), QStringLiteral("Command1"));
+    struct Handler : QObject {
+        int calls = 0;
+        void Command1_Click() {
+            ++calls;
+            throw RunTimeError(Failure::TypeMismatch);
+        }
+    } handler;
+    connectEvent(button, &CommandButton::Click, &handler, &Handler::Command1_Click);
+    ::testing::internal::CaptureStderr();
+    button->click();
+    button->click();
+    const std::string report = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(handler.calls, 2) << "the program went on after the first failure";
+    EXPECT_NE(report.find("Command1.Click: type mismatch"), std::string::npos) << report;
 }
 
 TEST_F(FormTest, BadMeasuresFailAndChangeNothing) {

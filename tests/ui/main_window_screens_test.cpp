@@ -10,8 +10,7 @@ namespace {
 
 #if defined(LEVORA_SMALL_SCREEN)
 
-TEST_F(MainWindowTest, OnAScreenSmallerThanTheWindowThePositionIsNegativeAndNotClamped)
-{
+TEST_F(MainWindowTest, OnAScreenSmallerThanTheWindowThePositionIsNegativeAndNotClamped) {
     ASSERT_EQ(toolkit::Screen::Width(), 3000.0);
     EXPECT_EQ(window->Left(), 3000.0 / 4 - 5213.0 / 4);
     EXPECT_EQ(window->Top(), 2250.0 / 4 - 6910.0 / 4);
@@ -23,8 +22,7 @@ TEST_F(MainWindowTest, OnAScreenSmallerThanTheWindowThePositionIsNegativeAndNotC
 
 // A screen so tall that the window's top lies beyond any widget coordinate:
 // setting it fails at load step 3, and the failure rule skips the rest.
-TEST_F(MainWindowTest, AFailureDuringLoadLeavesTheWindowAsFarAsItWasBuilt)
-{
+TEST_F(MainWindowTest, AFailureDuringLoadLeavesTheWindowAsFarAsItWasBuilt) {
     EXPECT_EQ(window->Height(), 6910.0) << "step 2 ran";
     EXPECT_EQ(window->Width(), 5213.0);
     EXPECT_EQ(window->Combo1->ListCount(), 0) << "the lists are built at step 9";

@@ -12,19 +12,19 @@ Line::Line(Surface* surface, const QString& name) : QObject(surface) { setObject
 
 Surface* Line::surface() const { return static_cast<Surface*>(parent()); }
 
-void Line::set(double& coordinate, double value) {
+void Line::set(double Line::*coordinate, double value) {
     static_cast<void>(toPixels(value * std::max(surface()->twipsPerUnitX(), surface()->twipsPerUnitY())));
-    coordinate = value;
+    this->*coordinate = value;
     surface()->updateLines();
 }
 
-void Line::setX1(double value) { set(x1_, value); }
+void Line::setX1(double value) { set(&Line::x1_, value); }
 
-void Line::setY1(double value) { set(y1_, value); }
+void Line::setY1(double value) { set(&Line::y1_, value); }
 
-void Line::setX2(double value) { set(x2_, value); }
+void Line::setX2(double value) { set(&Line::x2_, value); }
 
-void Line::setY2(double value) { set(y2_, value); }
+void Line::setY2(double value) { set(&Line::y2_, value); }
 
 void Line::setBorderWidth(int width) {
     if (width < 1) {

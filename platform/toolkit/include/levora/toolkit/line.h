@@ -47,7 +47,7 @@ public:
     [[nodiscard]] Surface* surface() const;
 
 private:
-    void set(double& coordinate, double value);
+    void set(double Line::*coordinate, double value);
 
     double x1_ = 0;
     double y1_ = 0;
