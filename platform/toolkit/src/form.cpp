@@ -123,14 +123,18 @@ void Form::Show(int modal) {
     program().waits.append(&wait);
     wait.exec(QEventLoop::DialogExec);
     program().waits.removeOne(&wait);
-    if (self) {
-        self->modalWait_ = nullptr;
-        if (self->isHidden()) {
-            self->setWindowModality(Qt::NonModal);
-        }
+    if (Form* form = self.data(); form != nullptr) {
+        form->modalWaitEnded();
     }
     if (hasEnded()) {
         throw ProgramEnded{};
+    }
+}
+
+void Form::modalWaitEnded() {
+    modalWait_ = nullptr;
+    if (isHidden()) {
+        setWindowModality(Qt::NonModal);
     }
 }
 

@@ -120,6 +120,7 @@ private:
     void followFrame();
     void adoptMovedPosition();
     void endModalWait();
+    void modalWaitEnded();
     [[nodiscard]] CommandButton* buttonFor(bool cancel) const;
 
     Surface* client_;
@@ -168,23 +169,31 @@ public:
     /// The loaded window, created and loaded on first use.
     Window* operator->() { return &get(); }
     Window& get() {
-        if (!window_ || window_->isUnloaded()) {
-            window_ = new Window;
+        Window* window = window_.data();
+        if (window == nullptr || window->isUnloaded()) {
+            window = new Window;
+            window_ = window;
         }
-        window_->Load();
-        return *window_;
+        window->Load();
+        return *window;
     }
     /// Loads the window unless it is loaded.
     void Load() { static_cast<void>(get()); }
     /// Unloads the window if it is loaded; does not create one.
     void Unload() {
-        if (isLoaded()) {
-            window_->Unload();
+        if (Window* window = window_.data(); window != nullptr && window->isLoaded()) {
+            window->Unload();
         }
     }
-    [[nodiscard]] bool isLoaded() const { return window_ && window_->isLoaded(); }
+    [[nodiscard]] bool isLoaded() const {
+        const Window* window = window_.data();
+        return window != nullptr && window->isLoaded();
+    }
     /// The current window, if one exists, without loading it.
-    [[nodiscard]] Window* existing() const { return window_ && !window_->isUnloaded() ? window_.data() : nullptr; }
+    [[nodiscard]] Window* existing() const {
+        Window* window = window_.data();
+        return window != nullptr && !window->isUnloaded() ? window : nullptr;
+    }
 
 private:
     QPointer<Window> window_;
