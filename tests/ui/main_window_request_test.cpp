@@ -5,9 +5,14 @@
 #include "main/frmWarning.h"
 
 #include "levora/estimation.h"
+#include "levora/estimation_request.h"
+#include "levora/model_tables.h"
 #include "levora/toolkit/number_format.h"
 
+#include <QLocale>
+
 #include <functional>
+#include <random>
 #include <string>
 
 namespace levora::ui {
@@ -208,6 +213,104 @@ TEST_F(RequestTest, EnterOnTheFocusedGoButtonPressesIt) {
     window->Command1->setFocus();
     QTest::keyClick(window->Command1, Qt::Key_Return);
     EXPECT_EQ(window->Label6->Caption(), QStringLiteral("609."));
+}
+
+TEST_F(RequestTest, EnterInTheEntryBoxOrAClosedListPressesGo) {
+    window->Show();
+    window->Text2->setText(QStringLiteral("100"));
+    window->Combo1->setListIndex(14);
+    window->Combo2->setListIndex(8);
+    QTest::keyClick(window->Text2, Qt::Key_Return);
+    EXPECT_EQ(window->Label6->Caption(), QStringLiteral("609."));
+    window->Text2->setText(QStringLiteral("-100"));
+    QTest::keyClick(window->Combo2, Qt::Key_Enter);
+    EXPECT_EQ(window->Label6->Caption(), QStringLiteral("-610."));
+}
+
+TEST_F(RequestTest, RevenuesAreReadAndWrittenInTheUsersLocale) {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    window->Show();
+    request(QStringLiteral("150,123456"), 14, 8);
+    EXPECT_EQ(window->Text2->Text(), QStringLiteral("150,1235"));
+    EXPECT_TRUE(resultsShown());
+    const auto expected = estimate(150.1235, 14, 8, toolkit::userNumberFormat());
+    ASSERT_TRUE(expected.has_value());
+    EXPECT_EQ(window->Label6->Caption().toStdString(), expected->BurdenText);
+    // A point is the German group separator: "150.5" is no correctly
+    // grouped number, and must not be read as 1505.
+    const DialogSeen& dialog = expectDialog(Close::OkButton);
+    request(QStringLiteral("150.5"), 14, 8);
+    EXPECT_TRUE(dialog.shown);
+    EXPECT_EQ(window->Text2->Text(), QStringLiteral("150.5"));
+    QLocale::setDefault(QLocale::system());
+}
+
+// Whatever the user types or pastes, the window shows what the engine decides
+// for exactly those inputs: its results, or the dialog with only the greeting
+// left, and never the results of an earlier request as if they were fresh.
+TEST_F(RequestTest, RandomInputGetsTheEnginesVerdictAndNothingStale) {
+    const QByteArray fixedSeed = qgetenv("LEVORA_TEST_SEED");
+    const unsigned seed = fixedSeed.isEmpty() ? std::random_device{}() : fixedSeed.toUInt();
+    SCOPED_TRACE("seed " + std::to_string(seed) + " (set LEVORA_TEST_SEED to repeat)");
+    std::mt19937 random(seed);
+    const QString alphabet =
+        QStringLiteral("0123456789 .,-+eE\t") + QChar(0x4E00) + QChar(0x00A0) + QStringLiteral("x");
+    auto pick = [&random](int below) { return std::uniform_int_distribution<int>(0, below - 1)(random); };
+    auto digits = [&pick](int most) {
+        QString run;
+        for (int i = pick(most) + 1; i > 0; --i) {
+            run += QChar(u'0' + pick(10));
+        }
+        return run;
+    };
+    // Half the inputs look like numbers, so that both verdicts come up often.
+    auto input = [&] {
+        QString text;
+        if (pick(2) == 0) {
+            text = (pick(3) == 0 ? QStringLiteral("-") : QString()) + digits(3);
+            if (pick(2) == 0) {
+                text += QLatin1Char('.') + digits(7);
+            }
+            if (pick(6) == 0) {
+                text += QStringLiteral("e-") + digits(1);
+            }
+            return text;
+        }
+        for (int i = pick(14); i > 0; --i) {
+            text += alphabet.at(pick(static_cast<int>(alphabet.size())));
+        }
+        return text;
+    };
+    int accepted = 0;
+    window->Show();
+    for (int round = 0; round < 300; ++round) {
+        const QString text = input();
+        const int elasticity = pick(8) == 0 ? -1 : pick(ElasticityCount);
+        const int range = pick(8) == 0 ? -1 : pick(RangeCount);
+        const RequestOutcome expected =
+            requestEstimation(text.toStdString(), elasticity, range, toolkit::userNumberFormat());
+        const DialogSeen* dialog = expected.rejected() ? &expectDialog(Close::OkButton) : nullptr;
+        window->Text2->setText(text);
+        window->Combo1->setListIndex(elasticity);
+        window->Combo2->setListIndex(range);
+        QTest::mouseClick(window->Command1, Qt::LeftButton);
+        SCOPED_TRACE("input \"" + text.toStdString() + "\"");
+        EXPECT_EQ(window->Text2->Text().toStdString(), expected.revenueText);
+        if (dialog != nullptr) {
+            EXPECT_TRUE(dialog->shown);
+            EXPECT_TRUE(onlyGreetingShown());
+            continue;
+        }
+        ASSERT_TRUE(expected.estimation && expected.estimation->has_value());
+        ++accepted;
+        const Estimation& result = expected.estimation->value();
+        EXPECT_TRUE(resultsShown());
+        EXPECT_EQ(window->Label6->Caption().toStdString(), result.BurdenText);
+        EXPECT_EQ(window->Label7->Caption().toStdString(), result.ProgressivityText);
+        EXPECT_EQ(window->Label8->Caption().toStdString(), result.RedistributionText);
+    }
+    EXPECT_GT(accepted, 50) << "too few inputs were estimated to test the results";
+    EXPECT_LT(accepted, 250) << "too few inputs were rejected to test the dialog";
 }
 
 TEST_F(RequestTest, PastedTextOfAnyLengthIsRejectedOrEstimatedNeverCrashes) {

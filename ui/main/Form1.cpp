@@ -142,6 +142,7 @@ void Form1::buildSteps() {
     Text2 = new toolkit::TextBox(Picture2, QStringLiteral("Text2"));
     Text2->Move(600, 2640, 3615, 375);
     Text2->setToolTip(QStringLiteral("Enter a number here"));
+    Text2->setAccessibleName(QStringLiteral("Total tax revenue (hundred million won)"));
     Image4 = picture(Picture2, QStringLiteral("Image4"), QStringLiteral("step2_elasticity"),
                      QStringLiteral("Step 2 - Choose the tax elasticity"),
                      QStringLiteral("Step 2: choose the elasticity"));
@@ -149,6 +150,7 @@ void Form1::buildSteps() {
     Combo1 = new toolkit::ComboBox(Picture2, QStringLiteral("Combo1"));
     Combo1->Move(600, 3480, 3615, 360);
     Combo1->setToolTip(QStringLiteral("Select a number from the list"));
+    Combo1->setAccessibleName(QStringLiteral("Tax elasticity"));
     Image5 = picture(Picture2, QStringLiteral("Image5"), QStringLiteral("step3_range"),
                      QStringLiteral("Step 3 - Choose the income range (WON)"),
                      QStringLiteral("Step 3: choose the income range (in won)"));
@@ -156,10 +158,13 @@ void Form1::buildSteps() {
     Combo2 = new toolkit::ComboBox(Picture2, QStringLiteral("Combo2"));
     Combo2->Move(600, 4320, 3615, 360);
     Combo2->setToolTip(QStringLiteral("Select a range from the list"));
+    Combo2->setAccessibleName(QStringLiteral("Income range (won)"));
     Command1 = new toolkit::CommandButton(Picture2, QStringLiteral("Command1"));
     Command1->Move(960, 4920, 488, 488);
     Command1->setCaption(QStringLiteral("GO"));
     Command1->setToolTip(QStringLiteral("Click the button"));
+    // Enter anywhere in the window presses "GO", as in a dialog.
+    Command1->setDefault(true);
     for (QWidget* entry : std::initializer_list<QWidget*>{Text2, Combo1, Combo2, Command1}) {
         entry->setFont(arialBold());
     }
