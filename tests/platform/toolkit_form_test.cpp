@@ -300,6 +300,18 @@ TEST_F(FormTest, AnEventConnectedToAHandlerTakesTheDefaultCourseForAnUntrappedFa
     EXPECT_NE(report.find("Command1.Click: type mismatch"), std::string::npos) << report;
 }
 
+TEST_F(FormTest, AWindowCanBeMinimizedAndRestored) {
+    auto* probe = new Probe;
+    probe->Show();
+    EXPECT_EQ(probe->WindowState(), 0);
+    probe->setWindowState(1);
+    EXPECT_EQ(probe->WindowState(), 1);
+    EXPECT_EQ(probe->property("WindowState").toInt(), 1);
+    probe->setWindowState(0);
+    EXPECT_EQ(probe->WindowState(), 0);
+    EXPECT_TRUE(probe->isLoaded());
+}
+
 TEST_F(FormTest, BadMeasuresFailAndChangeNothing) {
     auto* probe = new Probe;
     probe->setWidth(4000);
