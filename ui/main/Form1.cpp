@@ -335,59 +335,39 @@ void Form1::BuildModelTables() {
     }
 }
 
-// The estimation request: the engine reads and rounds the revenue and checks
-// it and the two lists. The rounded revenue is written back before any check,
-// so a rejected revenue is shown rounded too.
+// The estimation request: the engine reads and rounds the revenue, checks it
+// and the two lists and, when it accepts them, estimates. The rounded revenue
+// is written back before any check, so a rejected revenue is shown rounded
+// too; a text that is no number stays as it was typed.
 void Form1::Command1_Click() {
-    const NumberFormat& format = toolkit::userNumberFormat();
-    bool failed = false;
-    try {
-        const RequestOutcome outcome =
-            requestEstimation(Text2->Text().toStdString(), Combo1->ListIndex(), Combo2->ListIndex(), format);
-        if (!outcome.revenue) {
-            failed = true;
-        } else {
-            Revenue = *outcome.revenue;
-            Text2->setText(QString::fromStdString(outcome.revenueText));
-            if (outcome.verdict == RequestVerdict::RevenueZero ||
-                outcome.verdict == RequestVerdict::RevenueTooLarge) {
-                Module1::ShowInputProblem();
-                return;
-            }
-            ElasticityIndex = static_cast<std::int16_t>(Combo1->ListIndex());
-            RangeIndex = Combo2->ListIndex();
-            if (outcome.rejected()) {
-                Module1::ShowInputProblem();
-                return;
-            }
-            RunEstimation();
-        }
-    } catch (const toolkit::RunTimeError&) {
-        failed = true;
-    }
-    if (failed) {
+    const RequestOutcome outcome = requestEstimation(Text2->Text().toStdString(), Combo1->ListIndex(),
+                                                     Combo2->ListIndex(), toolkit::userNumberFormat());
+    if (!outcome.revenue) {
         Module1::ShowInputProblem();
+        return;
     }
+    Revenue = *outcome.revenue;
+    Text2->setText(QString::fromStdString(outcome.revenueText));
+    if (outcome.verdict == RequestVerdict::RevenueZero || outcome.verdict == RequestVerdict::RevenueTooLarge) {
+        Module1::ShowInputProblem();
+        return;
+    }
+    ElasticityIndex = static_cast<std::int16_t>(Combo1->ListIndex());
+    RangeIndex = Combo2->ListIndex();
+    if (outcome.rejected() || !outcome.estimation) {
+        Module1::ShowInputProblem();
+        return;
+    }
+    RunEstimation(*outcome.estimation);
 }
 
-// Reads the three inputs from the controls, has the engine compute the
-// results and shows them. A failure shows nothing and leaves the result area
-// as it was.
-void Form1::RunEstimation() {
+// Shows the estimation the request made. A failed estimation shows nothing
+// and leaves the result area as it was.
+void Form1::RunEstimation(const Expected<Estimation, EstimationError>& result) {
+    if (!result) {
+        return;
+    }
     try {
-        const NumberFormat& format = toolkit::userNumberFormat();
-        const std::optional<double> revenue = textToNumber(Text2->Text().toStdString(), format);
-        if (!revenue) {
-            return;
-        }
-        Revenue = *revenue;
-        ElasticityIndex = static_cast<std::int16_t>(Combo1->ListIndex());
-        RangeIndex = Combo2->ListIndex();
-        const Expected<Estimation, EstimationError> result =
-            estimate(Revenue, ElasticityIndex, RangeIndex, format);
-        if (!result) {
-            return;
-        }
         TaxBurden = result->numbers.TaxBurden;
         AverageTaxRate = result->numbers.AverageTaxRate;
         Progressivity = result->numbers.G;
@@ -400,7 +380,7 @@ void Form1::RunEstimation() {
         Label8->setCaption(RedistributionText);
         Module1::ShowResults();
     } catch (const toolkit::RunTimeError&) {
-        // Nothing is shown.
+        // Nothing more is shown.
     }
 }
 

@@ -6,6 +6,7 @@
 // request and computes the results, Module1 switches the result area between
 // its two looks.
 
+#include "levora/estimation.h"
 #include "levora/toolkit/controls.h"
 #include "levora/toolkit/form.h"
 #include "levora/toolkit/line.h"
@@ -111,7 +112,7 @@ private:
                    toolkit::Line* right, toolkit::Line* bottom) const;
     void ApplyColors();
     void BuildModelTables();
-    void RunEstimation();
+    void RunEstimation(const Expected<Estimation, EstimationError>& result);
 
     void Command1_Click();
     void Combo1_Click();

@@ -2,6 +2,8 @@
 
 #include "levora/toolkit/runtime.h"
 
+#include "click.h"
+
 #include <QMouseEvent>
 #include <QPixmap>
 
@@ -10,10 +12,6 @@ namespace levora::toolkit {
 namespace {
 
 void name(QObject& control, const QString& objectName) { control.setObjectName(objectName); }
-
-bool isLeftClick(bool pressed, const QWidget& widget, const QMouseEvent& event) {
-    return pressed && event.button() == Qt::LeftButton && widget.rect().contains(event.position().toPoint());
-}
 
 } // namespace
 
@@ -57,13 +55,12 @@ void Image::setToolTipText(const QString& text) {
 }
 
 void Image::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
+    detail::notePress(pressed_, *event);
     QLabel::mousePressEvent(event);
 }
 
 void Image::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = isLeftClick(pressed_, *this, *event);
-    pressed_ = false;
+    const bool click = detail::completesClick(pressed_, *this, *event);
     QLabel::mouseReleaseEvent(event);
     if (click) {
         emit Click();

@@ -57,9 +57,7 @@ Form::Form(const QString& name, BorderStyle border, CaptionButtons buttons, doub
       designClientHeight_(clientHeight), borderStyle_(border), usedFrame_(frame()) {
     setObjectName(name);
     program().forms.append(this);
-    width_ = clientWidth + toTwips(usedFrame_.left + usedFrame_.right);
-    height_ = clientHeight + toTwips(usedFrame_.top + usedFrame_.bottom);
-    applyGeometry();
+    fitDesignSize();
     connect(client_, &Surface::Click, this,
             [this] { handleEvent(objectName().toStdString() + ".Click", [this] { Form_Click(); }); });
 }
@@ -84,14 +82,19 @@ void Form::Load() {
         return;
     }
     state_ = State::Loaded;
-    // The outer size follows the designed client area and the menu bar as
-    // they stand now, until Form_Load sets its own.
+    // The menu bar may have been filled since construction.
+    fitDesignSize();
+    Form_Load();
+}
+
+// The outer size that holds the designed client area, the menu bar and the
+// frame; Form_Load may set its own afterwards.
+void Form::fitDesignSize() {
     const FrameMetrics f = frame();
     const int menuHeight = menuBar_ != nullptr ? menuBar_->sizeHint().height() : 0;
     width_ = designClientWidth_ + toTwips(f.left + f.right);
     height_ = designClientHeight_ + toTwips(f.top + f.bottom + menuHeight);
     applyGeometry();
-    Form_Load();
 }
 
 void Form::Show(int modal) {
@@ -171,33 +174,25 @@ void Form::endModalWait() {
     }
 }
 
-void Form::setLeft(double left) {
-    static_cast<void>(toPixels(left));
-    left_ = left;
-    applyGeometry();
-}
+void Form::setLeft(double left) { setMeasure(&Form::left_, left); }
 
-void Form::setTop(double top) {
-    static_cast<void>(toPixels(top));
-    top_ = top;
-    applyGeometry();
-}
+void Form::setTop(double top) { setMeasure(&Form::top_, top); }
 
-void Form::setWidth(double width) {
-    if (width < 0) {
-        throw RunTimeError(Failure::InvalidPropertyValue, "a negative width");
+void Form::setWidth(double width) { setSize(&Form::width_, width); }
+
+void Form::setHeight(double height) { setSize(&Form::height_, height); }
+
+void Form::setSize(double Form::*measure, double value) {
+    if (value < 0) {
+        throw RunTimeError(Failure::InvalidPropertyValue, "a negative width or height");
     }
-    static_cast<void>(toPixels(width));
-    width_ = width;
-    applyGeometry();
+    setMeasure(measure, value);
 }
 
-void Form::setHeight(double height) {
-    if (height < 0) {
-        throw RunTimeError(Failure::InvalidPropertyValue, "a negative height");
-    }
-    static_cast<void>(toPixels(height));
-    height_ = height;
+// Checks that the value has a pixel position before anything changes.
+void Form::setMeasure(double Form::*measure, double value) {
+    static_cast<void>(toPixels(value));
+    this->*measure = value;
     applyGeometry();
 }
 

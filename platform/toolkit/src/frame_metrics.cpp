@@ -30,13 +30,11 @@ FrameMetrics frameMetrics(BorderStyle style) {
     return learnt()[slot(style)].value_or(DefaultFrame);
 }
 
-bool learnFrameMetrics(BorderStyle style, const FrameMetrics& reported) {
+void learnFrameMetrics(BorderStyle style, const FrameMetrics& reported) {
     if (style == BorderStyle::None || !hasWindowManager()) {
-        return false;
+        return;
     }
-    const bool changed = frameMetrics(style) != reported;
     learnt()[slot(style)] = reported;
-    return changed;
 }
 
 void forgetFrameMetrics() { learnt() = {}; }

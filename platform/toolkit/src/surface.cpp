@@ -1,5 +1,7 @@
 #include "levora/toolkit/surface.h"
 
+#include "click.h"
+
 #include "levora/toolkit/control.h"
 #include "levora/toolkit/line.h"
 #include "levora/toolkit/twips.h"
@@ -62,14 +64,12 @@ QPoint Surface::toPixelPoint(double x, double y) const { return {toPixels(x * un
 void Surface::updateLines() { lines_->update(); }
 
 void Surface::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
+    detail::notePress(pressed_, *event);
     QWidget::mousePressEvent(event);
 }
 
 void Surface::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click =
-        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    pressed_ = false;
+    const bool click = detail::completesClick(pressed_, *this, *event);
     QWidget::mouseReleaseEvent(event);
     if (click) {
         emit Click();

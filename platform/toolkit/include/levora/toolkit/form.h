@@ -115,6 +115,9 @@ protected:
 private:
     enum class State { Created, Loaded, Unloading, Unloaded };
 
+    void fitDesignSize();
+    void setMeasure(double Form::*measure, double value);
+    void setSize(double Form::*measure, double value);
     void applyGeometry();
     void layOutContents();
     void followFrame();

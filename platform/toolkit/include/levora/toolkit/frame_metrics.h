@@ -33,10 +33,9 @@ inline constexpr FrameMetrics DefaultFrame{4, 26, 4, 4};
 /// The frame of a window of this border style.
 [[nodiscard]] FrameMetrics frameMetrics(BorderStyle style);
 
-/// Records the frame the window system reported for a shown window. Returns
-/// whether it differs from what was used so far. Ignored on platforms without
-/// a window manager.
-bool learnFrameMetrics(BorderStyle style, const FrameMetrics& reported);
+/// Records the frame the window system reported for a shown window. Ignored
+/// on platforms without a window manager.
+void learnFrameMetrics(BorderStyle style, const FrameMetrics& reported);
 
 /// Forgets what was learnt (for a fresh start of the program's windows).
 void forgetFrameMetrics();
