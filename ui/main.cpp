@@ -2,7 +2,7 @@
 // burden of one person in a chosen income range, the progressivity of the tax
 // and its redistribution effect.
 
-#include "main/Form1.h"
+#include "startup/frmStartup.h"
 
 #include "levora/toolkit/form.h"
 #include "levora/toolkit/runtime.h"
@@ -13,6 +13,6 @@ int main(int argc, char* argv[]) {
     const QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Levora"));
     QApplication::setApplicationVersion(QStringLiteral("1.01"));
-    levora::toolkit::handleEvent("main", [] { levora::forms::Form1->Show(); });
+    levora::toolkit::handleEvent("main", [] { levora::forms::frmStartup.Load(); });
     return levora::toolkit::runEventLoop();
 }

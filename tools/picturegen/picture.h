@@ -65,5 +65,8 @@ void drawMessage(QPainter& painter, QSizeF size, const Message& message);
 void drawSmile(QPainter& painter, QSizeF size);
 void drawDocumentIcon(QPainter& painter, QSizeF size);
 void drawHandCursor(QPainter& painter, QSizeF size);
+void drawProgramIcon(QPainter& painter, QSizeF size);
+void drawFlag(QPainter& painter, QSizeF size);
+void drawEastAsiaMap(QPainter& painter, QSizeF size);
 
 } // namespace levora::picturegen

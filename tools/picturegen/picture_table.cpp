@@ -46,6 +46,10 @@ const std::vector<Picture>& pictures() {
         {"document_icon_16", {16, 16}, &drawDocumentIcon},
         {"document_icon_32", {32, 32}, &drawDocumentIcon},
         {"hand_cursor", {32, 32}, &drawHandCursor},
+        {"program_icon", {60, 60}, &drawProgramIcon},
+        {"flag_small", {48, 24}, &drawFlag},
+        {"flag_large", {192, 96}, &drawFlag},
+        {"map_east_asia", {252, 200}, &drawEastAsiaMap},
     };
     return table;
 }

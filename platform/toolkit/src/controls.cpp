@@ -5,13 +5,26 @@
 #include "click.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
+#include <qdrawutil.h>
 
 namespace levora::toolkit {
 
 namespace {
 
 void name(QObject& control, const QString& objectName) { control.setObjectName(objectName); }
+
+/// The width of the classic sunken edge, two lines of shade on each side.
+constexpr int SunkenEdgeWidth = 2;
+
+QPixmap loadPicture(const QString& resource) {
+    QPixmap picture(resource);
+    if (picture.isNull()) {
+        throw RunTimeError(Failure::InvalidPropertyValue, "no picture at " + resource.toStdString());
+    }
+    return picture;
+}
 
 } // namespace
 
@@ -35,19 +48,35 @@ void PictureBox::setBackColor(ColourValue colour) {
     ControlProperties::setBackColor(colour);
 }
 
+void PictureBox::setPicture(const QString& resource) {
+    picture_ = loadPicture(resource);
+    update();
+}
+
+void PictureBox::setSunkenEdge(bool sunken) {
+    sunken_ = sunken;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+    Surface::paintEvent(event);
+    QPainter painter(this);
+    const int edge = sunken_ ? SunkenEdgeWidth : 0;
+    if (!picture_.isNull()) {
+        painter.drawPixmap(edge, edge, picture_);
+    }
+    if (sunken_) {
+        qDrawWinPanel(&painter, rect(), palette(), true);
+    }
+}
+
 Image::Image(QWidget* container, const QString& name) : QLabel(container), ControlProperties(*this, {}, {}) {
     toolkit::name(*this, name);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setFocusPolicy(Qt::NoFocus);
 }
 
-void Image::setPicture(const QString& resource) {
-    const QPixmap picture(resource);
-    if (picture.isNull()) {
-        throw RunTimeError(Failure::InvalidPropertyValue, "no picture at " + resource.toStdString());
-    }
-    setPixmap(picture);
-}
+void Image::setPicture(const QString& resource) { setPixmap(loadPicture(resource)); }
 
 void Image::setToolTipText(const QString& text) {
     setToolTip(text);
@@ -116,6 +145,8 @@ CommandButton::CommandButton(QWidget* container, const QString& name)
 
 IntervalTimer::IntervalTimer(QObject* owner, const QString& name) : QObject(owner) {
     toolkit::name(*this, name);
+    // A coarse timer may fire up to 5 % early.
+    timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &IntervalTimer::Timer);
 }
 

@@ -23,6 +23,7 @@ namespace {
 struct Program {
     QList<Form*> forms;
     QList<QEventLoop*> waits;
+    QEventLoop* mainLoop = nullptr;
     bool ended = false;
 };
 
@@ -45,6 +46,15 @@ Qt::WindowFlags flagsFor(BorderStyle border, CaptionButtons buttons) {
         flags |= Qt::WindowMinimizeButtonHint;
     }
     return flags;
+}
+
+/// A program whose last window has unloaded has nothing left to wait for:
+/// its event loop ends, as it does on End().
+void endProgramWithoutWindows() {
+    const Program& state = program();
+    if (state.mainLoop != nullptr && std::ranges::none_of(state.forms, &Form::isLoaded)) {
+        state.mainLoop->exit(0);
+    }
 }
 
 } // namespace
@@ -163,9 +173,13 @@ void Form::Unload() {
         return;
     }
     state_ = State::Unloaded;
+    for (IntervalTimer* timer : findChildren<IntervalTimer*>()) {
+        timer->setEnabled(false);
+    }
     hide();
     endModalWait();
     deleteLater();
+    endProgramWithoutWindows();
 }
 
 void Form::endModalWait() {
@@ -187,6 +201,7 @@ void Form::setSize(double Form::*measure, double value) {
         throw RunTimeError(Failure::InvalidPropertyValue, "a negative width or height");
     }
     setMeasure(measure, value);
+    designSized_ = false;
 }
 
 // Checks that the value has a pixel position before anything changes.
@@ -260,7 +275,13 @@ void Form::followFrame() {
     }
     learnFrameMetrics(borderStyle_, reported);
     if (frame() != usedFrame_) {
-        applyGeometry();
+        // A window still at its designed size keeps its client area; one that
+        // was given an outer size keeps that.
+        if (designSized_) {
+            fitDesignSize();
+        } else {
+            applyGeometry();
+        }
     }
 }
 
@@ -385,10 +406,12 @@ void releaseForms() {
 int runEventLoop() {
     QGuiApplication::setQuitOnLastWindowClosed(false);
     Program& state = program();
-    if (!state.ended) {
+    if (!state.ended && std::ranges::any_of(state.forms, &Form::isLoaded)) {
         QEventLoop loop;
         state.waits.prepend(&loop);
+        state.mainLoop = &loop;
         loop.exec();
+        state.mainLoop = nullptr;
         state.waits.removeOne(&loop);
     }
     releaseForms();

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
 
@@ -34,7 +35,9 @@ public:
     void setCaption(const QString& caption) { setText(caption); }
 };
 
-/// A panel that holds other controls and lines on its own background.
+/// A panel that holds other controls and lines on its own background. It may
+/// show a picture at its top left corner and a sunken two-pixel edge; the edge
+/// lies inside the box, and a picture inside the edge.
 class PictureBox : public Surface, public ControlProperties {
     Q_OBJECT
     Q_PROPERTY(double Left READ Left WRITE setLeft)
@@ -47,6 +50,17 @@ class PictureBox : public Surface, public ControlProperties {
 public:
     PictureBox(QWidget* container, const QString& name);
     void setBackColor(ColourValue colour);
+    /// Throws RunTimeError(InvalidPropertyValue) when it cannot be loaded.
+    void setPicture(const QString& resource);
+    void setSunkenEdge(bool sunken);
+    [[nodiscard]] bool hasSunkenEdge() const { return sunken_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap picture_;
+    bool sunken_ = false;
 };
 
 /// A picture from the resources, with a tool tip, an optional mouse pointer of
@@ -153,7 +167,14 @@ public:
     CommandButton(QWidget* container, const QString& name);
     [[nodiscard]] QString Caption() const { return text(); }
     void setCaption(const QString& caption) { setText(caption); }
-    [[nodiscard]] bool Default() const { return isDefault(); }
+    /// Whether Enter anywhere in the window presses the button. Kept apart
+    /// from Qt's default state, which a button outside a QDialog loses as soon
+    /// as the focus leaves it.
+    [[nodiscard]] bool Default() const { return default_; }
+    void setDefault(bool defaultButton) {
+        default_ = defaultButton;
+        QPushButton::setDefault(defaultButton);
+    }
     [[nodiscard]] bool Cancel() const { return cancel_; }
     void setCancel(bool cancel) { cancel_ = cancel; }
 
@@ -161,11 +182,12 @@ signals:
     void Click();
 
 private:
+    bool default_ = false;
     bool cancel_ = false;
 };
 
-/// Raises Timer every Interval milliseconds while enabled; an interval of 0
-/// stops it.
+/// Raises Timer every Interval milliseconds while enabled, never earlier; an
+/// interval of 0 stops it. Unloading the window that owns it stops it too.
 class IntervalTimer : public QObject {
     Q_OBJECT
     Q_PROPERTY(int Interval READ Interval WRITE setInterval)

@@ -57,9 +57,9 @@ public:
     /// and for a modal show of a window that is already shown.
     void Show(int modal = 0);
     void Hide();
-    /// Runs Form_Unload; unless it cancels, hides and destroys the window.
-    /// Destruction waits until control returns to the event loop, so a window
-    /// may unload itself from its own handler.
+    /// Runs Form_Unload; unless it cancels, stops the window's timers, hides
+    /// and destroys the window. Destruction waits until control returns to the
+    /// event loop, so a window may unload itself from its own handler.
     void Unload();
 
     [[nodiscard]] bool isLoaded() const { return state_ == State::Loaded; }
@@ -139,6 +139,7 @@ private:
     double width_ = 0;
     double height_ = 0;
     bool applying_ = false;
+    bool designSized_ = true;
 };
 
 /// The windows that exist now (loaded or not yet destroyed), oldest first.
@@ -157,8 +158,8 @@ void Unload(const QString& formName);
 /// fresh run of the windows starts from.
 void releaseForms();
 
-/// Runs the program's event loop until End(), then releases the windows.
-/// Returns the program's exit status.
+/// Runs the program's event loop until End() or until no window is loaded any
+/// more, then releases the windows. Returns the program's exit status.
 int runEventLoop();
 
 /// A program-wide window instance in the toolkit's manner: the first use
