@@ -5,6 +5,10 @@
 #include "levora/toolkit/runtime.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -148,6 +152,27 @@ TEST_F(ControlTest, ALineRejectsBadValues) {
     EXPECT_EQ(line->X1(), 0.0);
 }
 
+TEST_F(ControlTest, APictureBoxShowsItsPictureInsideItsSunkenEdge) {
+    auto* box = new PictureBox(window.get(), QStringLiteral("picIcon"));
+    box->Move(0, 0, 600, 600);
+    box->setBackColor(RGB(255, 255, 255));
+    QImage picture(16, 16, QImage::Format_RGB32);
+    picture.fill(QColor(200, 0, 0));
+    const QString resource = QDir::temp().filePath(QStringLiteral("levora-picture-box-test.png"));
+    ASSERT_TRUE(picture.save(resource));
+    box->setPicture(resource);
+    EXPECT_EQ(QColor(box->grab().toImage().pixel(0, 0)), QColor(200, 0, 0)) << "without an edge, at the corner";
+    box->setSunkenEdge(true);
+    const QImage shown = box->grab().toImage();
+    EXPECT_EQ(QColor(shown.pixel(2, 2)), QColor(200, 0, 0)) << "inside the two-pixel edge";
+    EXPECT_EQ(QColor(shown.pixel(17, 17)), QColor(200, 0, 0));
+    EXPECT_EQ(QColor(shown.pixel(18, 18)), QColor(Qt::white)) << "the background beyond the picture";
+    EXPECT_NE(QColor(shown.pixel(0, 10)), QColor(200, 0, 0));
+    EXPECT_NE(shown.pixel(0, 10), shown.pixel(39, 10)) << "dark on the upper left, light on the lower right";
+    QFile::remove(resource);
+    EXPECT_THROW(box->setPicture(QStringLiteral(":/no/such/picture.png")), RunTimeError);
+}
+
 TEST(IntervalTimer, TicksWhileEnabledWithAnInterval) {
     IntervalTimer timer(nullptr, QStringLiteral("Timer1"));
     QSignalSpy ticks(&timer, &IntervalTimer::Timer);
@@ -158,6 +183,22 @@ TEST(IntervalTimer, TicksWhileEnabledWithAnInterval) {
     QTest::qWait(30);
     EXPECT_EQ(ticks.count(), seen);
     EXPECT_THROW(timer.setInterval(-1), RunTimeError);
+}
+
+} // namespace
+} // namespace levora::toolkit
+
+namespace levora::toolkit {
+namespace {
+
+TEST(IntervalTimer, NeverTicksEarly) {
+    IntervalTimer timer(nullptr, QStringLiteral("Timer1"));
+    QElapsedTimer clock;
+    QSignalSpy ticks(&timer, &IntervalTimer::Timer);
+    clock.start();
+    timer.setInterval(200);
+    ASSERT_TRUE(ticks.wait(5000));
+    EXPECT_GE(clock.elapsed(), 200);
 }
 
 } // namespace

@@ -10,11 +10,14 @@
 #include <QApplication>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <functional>
 #include <limits>
+#include <string>
 #include <vector>
 
 namespace levora::toolkit {
@@ -187,6 +190,66 @@ TEST_F(FormTest, AnUnloadHandlerThatEndsUnwindsTheClose) {
     EXPECT_FALSE(hasEnded());
     EXPECT_TRUE(existingForms().isEmpty());
 }
+
+TEST_F(FormTest, UnloadingAWindowStopsItsTimers) {
+    auto* probe = new Probe;
+    auto* timer = new IntervalTimer(probe, QStringLiteral("Timer1"));
+    timer->setInterval(10);
+    probe->Load();
+    int ticks = 0;
+    QObject::connect(timer, &IntervalTimer::Timer, [&ticks] { ++ticks; });
+    ASSERT_TRUE(QTest::qWaitFor([&ticks] { return ticks > 0; }, 5000));
+    probe->Unload();
+    EXPECT_FALSE(timer->Enabled());
+    const int seen = ticks;
+    // Past the deferred delete, so nothing is left to tick.
+    QTest::qWait(50);
+    EXPECT_EQ(ticks, seen);
+}
+
+struct LastWindowCase {
+    const char* name;
+    int windows;
+    int unloaded; // by the time the loop is looked at
+    bool loopEnds;
+};
+
+class ProgramLoop : public FormTest, public ::testing::WithParamInterface<LastWindowCase> {};
+
+// The program's loop ends with its last loaded window, as it does on End().
+TEST_P(ProgramLoop, EndsWhenNoWindowIsLoadedAnyMore) {
+    std::vector<Probe*> windows;
+    for (int i = 0; i < GetParam().windows; ++i) {
+        windows.push_back(new Probe(QStringLiteral("Window%1").arg(i)));
+        windows.back()->Show();
+    }
+    // Timers of the test's own, so that none outlives it.
+    QTimer unload;
+    unload.setSingleShot(true);
+    QObject::connect(&unload, &QTimer::timeout, [&windows] {
+        for (int i = 0; i < GetParam().unloaded; ++i) {
+            windows[static_cast<std::size_t>(i)]->Unload();
+        }
+    });
+    unload.start(0);
+    // A loop that should still run is ended from outside after a while.
+    QTimer stop;
+    stop.setSingleShot(true);
+    bool stopped = false;
+    QObject::connect(&stop, &QTimer::timeout, [&stopped] {
+        stopped = true;
+        handleEvent("test", [] { End(); });
+    });
+    stop.start(300);
+    EXPECT_EQ(runEventLoop(), 0);
+    EXPECT_EQ(stopped, !GetParam().loopEnds);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, ProgramLoop,
+    ::testing::Values(LastWindowCase{"NoneLoaded", 0, 0, true}, LastWindowCase{"TheOnlyOneUnloaded", 1, 1, true},
+                      LastWindowCase{"OneOfTwoUnloaded", 2, 1, false}, LastWindowCase{"BothUnloaded", 2, 2, true}),
+    [](const ::testing::TestParamInfo<LastWindowCase>& param) { return std::string(param.param.name); });
 
 TEST_F(FormTest, UnloadByNameFindsOnlyThatLoadedWindow) {
     auto* map = new Probe(QStringLiteral("Form2"));
