@@ -152,6 +152,21 @@ TEST_F(ControlTest, ALineRejectsBadValues) {
     EXPECT_EQ(line->X1(), 0.0);
 }
 
+TEST_F(ControlTest, AClickOnAControlIsNoClickOnItsSurface) {
+    auto* image = new Image(window.get(), QStringLiteral("Image1"));
+    image->Move(0, 0, 900, 900);
+    auto* box = new PictureBox(window.get(), QStringLiteral("Picture1"));
+    box->Move(1500, 0, 900, 900);
+    QSignalSpy surfaceClicks(window.get(), &Surface::Click);
+    QSignalSpy imageClicks(image, &Image::Click);
+    QTest::mouseClick(image, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(imageClicks.count(), 1);
+    EXPECT_EQ(surfaceClicks.count(), 0) << "the press landed on a control";
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(300, 200));
+    EXPECT_EQ(surfaceClicks.count(), 1);
+}
+
 TEST_F(ControlTest, APictureBoxShowsItsPictureInsideItsSunkenEdge) {
     auto* box = new PictureBox(window.get(), QStringLiteral("picIcon"));
     box->Move(0, 0, 600, 600);

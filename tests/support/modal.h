@@ -29,8 +29,10 @@ inline void whenModal(std::function<void(QWidget&)> action, int patience = 2000)
         }
         poll->stop();
         poll->deleteLater();
+        // Taken before the action, which may let the window be destroyed.
+        const QPointer<QWidget> window(modal);
         action(*modal);
-        QTimer::singleShot(0, qApp, [window = QPointer<QWidget>(modal)] {
+        QTimer::singleShot(0, qApp, [window] {
             if (window && window == QApplication::activeModalWidget()) {
                 window->hide();
             }

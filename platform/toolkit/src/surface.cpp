@@ -65,6 +65,11 @@ void Surface::updateLines() { lines_->update(); }
 
 void Surface::mousePressEvent(QMouseEvent* event) {
     detail::notePress(pressed_, *event);
+    // A control that leaves a press unhandled passes it on to its surface;
+    // that is no press on the surface itself.
+    if (childAt(event->position().toPoint()) != nullptr) {
+        pressed_ = false;
+    }
     QWidget::mousePressEvent(event);
 }
 
