@@ -227,27 +227,26 @@ void Display::activate(WindowId window) {
 }
 
 void Display::iconify(WindowId window) {
-    xcb_client_message_event_t message{};
-    message.response_type = XCB_CLIENT_MESSAGE;
-    message.format = 32;
-    message.window = window;
-    message.type = wmChangeState_;
-    message.data.data32[0] = iconicState;
-    xcb_send_event(connection_, 0, root_,
-                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char*>(&message));
-    xcb_flush(connection_);
+    sendClientMessage(root_, window, wmChangeState_, {iconicState, 0},
+                      XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY);
 }
 
 void Display::requestClose(WindowId window) {
+    sendClientMessage(window, window, wmProtocols_, {wmDeleteWindow_, XCB_CURRENT_TIME}, XCB_EVENT_MASK_NO_EVENT);
+}
+
+// A client message about `window` of the given type with two data words, sent
+// to `destination` (the window itself, or the root for the window manager).
+void Display::sendClientMessage(WindowId destination, WindowId window, xcb_atom_t type,
+                                std::array<std::uint32_t, 2> data, std::uint32_t eventMask) {
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
     message.window = window;
-    message.type = wmProtocols_;
-    message.data.data32[0] = wmDeleteWindow_;
-    message.data.data32[1] = XCB_CURRENT_TIME;
-    xcb_send_event(connection_, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&message));
+    message.type = type;
+    message.data.data32[0] = data[0];
+    message.data.data32[1] = data[1];
+    xcb_send_event(connection_, 0, destination, eventMask, reinterpret_cast<const char*>(&message));
     xcb_flush(connection_);
 }
 

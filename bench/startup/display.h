@@ -7,6 +7,7 @@
 
 #include "window_log.h"
 
+#include <array>
 #include <xcb/xcb.h>
 #include <xcb/xcb_ewmh.h>
 #include <xcb/xcb_keysyms.h>
@@ -65,6 +66,8 @@ public:
 
 private:
     void takeEvents();
+    void sendClientMessage(WindowId destination, WindowId window, xcb_atom_t type,
+                           std::array<std::uint32_t, 2> data, std::uint32_t eventMask);
     void takeEvent(const xcb_generic_event_t& event, Clock::time_point at);
     void watch(WindowId window, Clock::time_point at);
     [[nodiscard]] std::string titleOf(WindowId window);
