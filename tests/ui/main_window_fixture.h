@@ -10,6 +10,7 @@
 #include "levora/toolkit/form.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -26,11 +27,15 @@ protected:
     void SetUp() override {
         window = &forms::Form1.get();
         // A dialog that no test step expects would block the test for good.
-        QObject::connect(&watchdog, &QTimer::timeout, [] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
+        // An expected one is closed within moments, so only a dialog still up
+        // at the next tick is unexpected.
+        QObject::connect(&watchdog, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal != nullptr && modal == lastModal.data()) {
                 ADD_FAILURE() << "an unexpected modal window: " << modal->objectName().toStdString();
                 modal->close();
             }
+            lastModal = modal;
         });
         watchdog.start(1000);
     }
@@ -85,6 +90,7 @@ protected:
 
     Form1* window = nullptr;
     QTimer watchdog;
+    QPointer<QWidget> lastModal;
 };
 
 } // namespace levora::ui

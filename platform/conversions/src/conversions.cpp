@@ -226,13 +226,14 @@ bool isUsableSeparator(std::string_view separator) {
 }
 
 // The format actually applied: an unusable decimal separator falls back to
-// ".", and an unusable group separator, or one equal to the decimal
-// separator, to no grouping.
+// ".", and an unusable group separator, or one that is or begins the decimal
+// separator (grouping with "x" would take the "x" of "1xy5" for a group under
+// the decimal separator "xy"), to no grouping.
 NumberFormat sanitized(const NumberFormat& format) {
     NumberFormat result;
     result.decimalSeparator = isUsableSeparator(format.decimalSeparator) ? format.decimalSeparator : ".";
     result.groupSeparator =
-        isUsableSeparator(format.groupSeparator) && format.groupSeparator != result.decimalSeparator
+        isUsableSeparator(format.groupSeparator) && !result.decimalSeparator.starts_with(format.groupSeparator)
             ? format.groupSeparator
             : std::string_view{};
     return result;

@@ -134,7 +134,7 @@ TEST_P(AboutClosing, UnloadsTheBox) {
         GetParam().close(about);
     });
     EXPECT_FALSE(forms::frmAbout.isLoaded());
-    EXPECT_TRUE(shown.isNull() || shown->isUnloaded());
+    EXPECT_TRUE(goneOrUnloaded(shown));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 

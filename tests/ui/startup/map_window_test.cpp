@@ -64,7 +64,7 @@ TEST_F(StartupTest, ClosingTheMainWindowUnloadsTheMapWindow) {
     main.close();
     EXPECT_TRUE(toolkit::hasEnded());
     EXPECT_EQ(MapWindowLoaded, 0);
-    EXPECT_TRUE(map.isNull() || map->isUnloaded());
+    EXPECT_TRUE(goneOrUnloaded(map));
 }
 
 } // namespace

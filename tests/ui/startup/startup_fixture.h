@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QFontMetrics>
+#include <QPointer>
 #include <QRect>
 
 #include <gtest/gtest.h>
@@ -38,6 +39,13 @@ protected:
         return nullptr;
     }
 };
+
+/// Whether a window that was unloaded is gone or at least marked unloaded.
+template <class Window>
+bool goneOrUnloaded(const QPointer<Window>& window) {
+    const Window* existing = window.data();
+    return existing == nullptr || existing->isUnloaded();
+}
 
 /// Whether a label's whole text fits inside it, as its font lays it out.
 template <class Text>

@@ -66,8 +66,10 @@ TEST_F(StartupTest, TheMainWindowFollowsASecondAfterLoadAndTheSplashIsGone) {
     const ShowWatch watch(clock);
     clock.start();
     forms::frmStartup.Load();
-    const QPointer<frmStartup> splash = forms::frmStartup.existing();
-    ASSERT_TRUE(splash && splash->isVisible());
+    frmStartup* shown = forms::frmStartup.existing();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(shown->isVisible());
+    const QPointer<frmStartup> splash = shown;
     EXPECT_EQ(loaded(QStringLiteral("Form1")), nullptr);
     EXPECT_EQ(MapWindowLoaded, 0);
 
@@ -130,11 +132,13 @@ std::string stepName(const ::testing::TestParamInfo<RetryCase>& param) {
 class FailedTick : public StartupTest, public ::testing::WithParamInterface<RetryCase> {};
 
 TEST_P(FailedTick, LeavesTheSplashUpAndTheNextTickCompletesTheSequence) {
-    const QPointer<FailingOnce> splash = new FailingOnce(GetParam().failing);
-    splash->Load();
-    ASSERT_TRUE(QTest::qWaitFor([&splash] { return splash->ticks == 1; }, TickPatience));
-    EXPECT_TRUE(splash->isLoaded() && splash->isVisible()) << "the splash stays up";
-    EXPECT_TRUE(splash->Timer1->Enabled());
+    auto* failing = new FailingOnce(GetParam().failing);
+    const QPointer<FailingOnce> splash = failing;
+    failing->Load();
+    // The splash lives at least until its second tick.
+    ASSERT_TRUE(QTest::qWaitFor([failing] { return failing->ticks == 1; }, TickPatience));
+    EXPECT_TRUE(failing->isLoaded() && failing->isVisible()) << "the splash stays up";
+    EXPECT_TRUE(failing->Timer1->Enabled());
     EXPECT_EQ(forms::Form2.isLoaded(), GetParam().mapLoadedAfterFirstTick);
     EXPECT_EQ(MapWindowLoaded, GetParam().mapLoadedAfterFirstTick ? 1 : 0);
     EXPECT_EQ(forms::Form1.isLoaded(), GetParam().mainLoadedAfterFirstTick);
@@ -168,8 +172,10 @@ INSTANTIATE_TEST_SUITE_P(Steps, FailedTick,
 
 TEST_F(StartupTest, ClosingTheSplashBeforeItsTickEndsTheProgram) {
     forms::frmStartup.Load();
-    const QPointer<frmStartup> splash = forms::frmStartup.existing();
-    QTimer::singleShot(100, [&splash] { splash->close(); });
+    frmStartup* shown = forms::frmStartup.existing();
+    ASSERT_NE(shown, nullptr);
+    const QPointer<frmStartup> splash = shown;
+    QTimer::singleShot(100, shown, [shown] { shown->close(); });
     EXPECT_EQ(toolkit::runEventLoop(), 0);
     EXPECT_TRUE(splash.isNull());
     EXPECT_FALSE(forms::Form1.isLoaded()) << "the loop ended before the tick was due";

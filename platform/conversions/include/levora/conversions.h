@@ -16,7 +16,8 @@ namespace levora {
 /// means numbers are written and read without grouping. A separator that is
 /// empty or could be mistaken for part of a number (a digit, a sign, "e", a
 /// blank) is not used: the decimal separator falls back to "." and grouping is
-/// dropped, as it is when both separators are the same.
+/// dropped, as it is when the group separator is the decimal separator or
+/// begins it ("," and ",,").
 struct NumberFormat {
     std::string_view decimalSeparator = ".";
     std::string_view groupSeparator = ",";
