@@ -2,6 +2,7 @@
 
 #include "main/Module1.h"
 #include "main/ProgramFlags.h"
+#include "shared/picture.h"
 
 #include "levora/estimation.h"
 #include "levora/estimation_request.h"
@@ -46,17 +47,6 @@ QString fromUtf8(std::string_view text) {
 QCursor pointingHand() {
     return QCursor(QPixmap(QStringLiteral(":/pictures/hand_cursor.png")), pictures::HandCursorHotX,
                    pictures::HandCursorHotY);
-}
-
-/// A picture with its tool tip (also its accessible name) and the English
-/// meaning of its caption.
-toolkit::Image* picture(QWidget* container, const QString& name, const QString& resource, const QString& toolTip,
-                        const QString& meaning) {
-    auto* image = new toolkit::Image(container, name);
-    image->setPicture(QStringLiteral(":/pictures/") + resource + QStringLiteral(".png"));
-    image->setToolTipText(toolTip);
-    image->setDescription(meaning);
-    return image;
 }
 
 toolkit::Label* resultLabel(QWidget* container, const QString& name, double top) {

@@ -1,6 +1,7 @@
 #include "startup/Form2.h"
 
 #include "main/ProgramFlags.h"
+#include "shared/picture.h"
 
 #include "levora/toolkit/colour.h"
 #include "levora/toolkit/fonts.h"
@@ -33,25 +34,17 @@ protected:
     }
 };
 
-toolkit::Image* picture(QWidget* container, const QString& name, const QString& resource, const QString& text) {
-    auto* image = new toolkit::Image(container, name);
-    image->setPicture(QStringLiteral(":/pictures/") + resource + QStringLiteral(".png"));
-    image->setToolTipText(text);
-    image->setDescription(text);
-    return image;
-}
-
 } // namespace
 
 Form2::Form2()
     : Form(QStringLiteral("Form2"), toolkit::BorderStyle::None, toolkit::CaptionButtons::CloseOnly, 9600, 7200) {
+    const QString flagText = QStringLiteral("The flag of North Korea");
     setCaption(QStringLiteral("Levora for N.Korea"));
     setBackColor(DarkBlue);
     picFlagFrame = new toolkit::PictureBox(client(), QStringLiteral("picFlagFrame"));
     picFlagFrame->Move(0, 0, 780, 420);
     picFlagFrame->setSunkenEdge(true);
-    imgFlag = picture(picFlagFrame, QStringLiteral("imgFlag"), QStringLiteral("flag_small"),
-                      QStringLiteral("The flag of North Korea"));
+    imgFlag = picture(picFlagFrame, QStringLiteral("imgFlag"), QStringLiteral("flag_small"), flagText, flagText);
     imgFlag->Move(30, 30, 720, 360);
     Line1 = new toolkit::Line(client(), QStringLiteral("Line1"));
     Line1->setBorderColor(Yellow);
@@ -60,12 +53,12 @@ Form2::Form2()
     lblYear->setBackColor(DarkBlue);
     lblYear->setForeColor(Yellow);
     picBand = new GradientBand(client(), QStringLiteral("picBand"));
-    imgMap = picture(client(), QStringLiteral("imgMap"), QStringLiteral("map_east_asia"),
-                     QStringLiteral("A map of East Asia with North Korea marked"));
+    const QString mapText = QStringLiteral("A map of East Asia with North Korea marked");
+    imgMap = picture(client(), QStringLiteral("imgMap"), QStringLiteral("map_east_asia"), mapText, mapText);
     imgMap->Move(0, 0, 3780, 3000);
     imgMap->setVisible(false);
-    imgFlagLarge = picture(client(), QStringLiteral("imgFlagLarge"), QStringLiteral("flag_large"),
-                           QStringLiteral("The flag of North Korea"));
+    imgFlagLarge =
+        picture(client(), QStringLiteral("imgFlagLarge"), QStringLiteral("flag_large"), flagText, flagText);
     imgFlagLarge->Move(0, 0, 2880, 1440);
     imgFlagLarge->setVisible(false);
 }

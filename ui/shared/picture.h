@@ -1,0 +1,23 @@
+#pragma once
+
+// A picture control showing one of the program's pictures.
+
+#include "levora/toolkit/controls.h"
+
+#include <QString>
+
+namespace levora::ui {
+
+/// The picture `resource` (its name under :/pictures, without ".png") with its
+/// tool tip, which is also its accessible name, and the English meaning of
+/// what it shows.
+inline toolkit::Image* picture(QWidget* container, const QString& name, const QString& resource,
+                               const QString& toolTip, const QString& meaning) {
+    auto* image = new toolkit::Image(container, name);
+    image->setPicture(QStringLiteral(":/pictures/") + resource + QStringLiteral(".png"));
+    image->setToolTipText(toolTip);
+    image->setDescription(meaning);
+    return image;
+}
+
+} // namespace levora::ui
