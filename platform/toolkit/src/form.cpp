@@ -1,14 +1,17 @@
 #include "levora/toolkit/form.h"
 
 #include "levora/toolkit/controls.h"
+#include "levora/toolkit/mdi_form.h"
 #include "levora/toolkit/runtime.h"
 #include "levora/toolkit/twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QGuiApplication>
 #include <QHideEvent>
 #include <QKeyEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMoveEvent>
 #include <QTimer>
 
@@ -24,6 +27,8 @@ struct Program {
     QList<Form*> forms;
     QList<QEventLoop*> waits;
     QEventLoop* mainLoop = nullptr;
+    // The window that last took or asked for the focus.
+    QPointer<QWidget> focused;
     bool ended = false;
 };
 
@@ -44,6 +49,9 @@ Qt::WindowFlags flagsFor(BorderStyle border, CaptionButtons buttons) {
     flags |= border == BorderStyle::FixedDialog ? Qt::Dialog : Qt::Window;
     if (buttons == CaptionButtons::Minimize) {
         flags |= Qt::WindowMinimizeButtonHint;
+    }
+    if (border == BorderStyle::Sizable) {
+        flags |= Qt::WindowMinMaxButtonsHint;
     }
     return flags;
 }
@@ -72,6 +80,11 @@ Form::Form(const QString& name, BorderStyle border, CaptionButtons buttons, doub
             [this] { handleEvent(objectName().toStdString() + ".Click", [this] { Form_Click(); }); });
 }
 
+Form::Form(const QString& name, ContainerAccess container, double width, double height)
+    : Form(name, BorderStyle::None, CaptionButtons::CloseOnly, width, height) {
+    container_ = container;
+}
+
 Form::~Form() {
     endModalWait();
     program().forms.removeOne(this);
@@ -91,10 +104,53 @@ void Form::Load() {
     if (state_ != State::Created) {
         return;
     }
+    if (isChild()) {
+        embedInContainer();
+    }
     state_ = State::Loaded;
     // The menu bar may have been filled since construction.
     fitDesignSize();
     Form_Load();
+}
+
+// Loading a child window loads its container first, and the child then lives
+// in a frameless subwindow of the container's workspace.
+void Form::embedInContainer() {
+    MdiForm& container = container_();
+    subwindow_ = container.adopt(this);
+}
+
+void Form::showInContainer() {
+    MdiForm& container = container_();
+    container.Show(0);
+    Load();
+    if (isUnloaded() || subwindow_ == nullptr) {
+        return;
+    }
+    show();
+    subwindow_->show();
+    subwindow_->raise();
+    container.workspace()->setActiveSubWindow(subwindow_);
+    takeFocusRequest();
+}
+
+void Form::takeFocusRequest() {
+    activateWindow();
+    program().focused = window();
+}
+
+void Form::releaseFromContainer() {
+    if (subwindow_ != nullptr) {
+        subwindow_->hide();
+        subwindow_->deleteLater();
+    }
+}
+
+QWidget* Form::placedWidget() {
+    if (subwindow_ != nullptr) {
+        return subwindow_;
+    }
+    return this;
 }
 
 // The outer size that holds the designed client area, the menu bar and the
@@ -111,6 +167,13 @@ void Form::Show(int modal) {
     if (modal != 0 && modal != 1) {
         throw RunTimeError(Failure::InvalidProcedureCall, "the modal flag is 0 or 1");
     }
+    if (isChild()) {
+        if (modal != 0) {
+            throw RunTimeError(Failure::InvalidProcedureCall, "a child window cannot be shown modally");
+        }
+        showInContainer();
+        return;
+    }
     Load();
     if (isUnloaded()) {
         return;
@@ -121,7 +184,7 @@ void Form::Show(int modal) {
         if (shown) {
             raise();
         }
-        activateWindow();
+        takeFocusRequest();
         return;
     }
     if (modalWait_ != nullptr || isVisible()) {
@@ -129,7 +192,7 @@ void Form::Show(int modal) {
     }
     setWindowModality(Qt::ApplicationModal);
     show();
-    activateWindow();
+    takeFocusRequest();
     QEventLoop wait;
     const QPointer<Form> self(this);
     modalWait_ = &wait;
@@ -152,6 +215,9 @@ void Form::modalWaitEnded() {
 }
 
 void Form::Hide() {
+    if (subwindow_ != nullptr) {
+        subwindow_->hide();
+    }
     hide();
     endModalWait();
 }
@@ -163,6 +229,10 @@ void Form::Unload() {
     state_ = State::Unloading;
     std::int16_t cancel = 0;
     try {
+        if (!unloadChildren()) {
+            state_ = State::Loaded;
+            return;
+        }
         Form_Unload(cancel);
     } catch (...) {
         state_ = State::Loaded;
@@ -178,6 +248,7 @@ void Form::Unload() {
     }
     hide();
     endModalWait();
+    releaseFromContainer();
     deleteLater();
     endProgramWithoutWindows();
 }
@@ -246,10 +317,15 @@ void Form::applyGeometry() {
     const QRect inner(toPixels(left_) + f.left, toPixels(top_) + f.top, width, height);
     usedFrame_ = f;
     applying_ = true;
-    if (borderStyle_ != BorderStyle::None) {
+    if (borderStyle_ != BorderStyle::None && borderStyle_ != BorderStyle::Sizable) {
         setFixedSize(inner.size());
     }
-    setGeometry(inner);
+    placedWidget()->setGeometry(inner);
+    if (subwindow_ != nullptr) {
+        // A hidden subwindow resizes its widget only once shown; the child's
+        // client area must have its size at once, for its ScaleWidth.
+        resize(inner.size());
+    }
     applying_ = false;
     layOutContents();
 }
@@ -260,6 +336,7 @@ void Form::layOutContents() {
         menuBar_->setGeometry(0, 0, width(), menuHeight);
     }
     client_->setGeometry(0, menuHeight, width(), std::max(0, height() - menuHeight));
+    clientResized();
 }
 
 void Form::followFrame() {
@@ -282,6 +359,20 @@ void Form::followFrame() {
         } else {
             applyGeometry();
         }
+    }
+}
+
+// The user dragged a sizable window's border.
+void Form::adoptResizedSize() {
+    const int width = geometry().width() + usedFrame_.left + usedFrame_.right;
+    const int height = geometry().height() + usedFrame_.top + usedFrame_.bottom;
+    if (width != toPixels(width_)) {
+        width_ = toTwips(width);
+        designSized_ = false;
+    }
+    if (height != toPixels(height_)) {
+        height_ = toTwips(height);
+        designSized_ = false;
     }
 }
 
@@ -314,6 +405,10 @@ void Form::closeEvent(QCloseEvent* event) {
 }
 
 void Form::keyPressEvent(QKeyEvent* event) {
+    if (windowMenuKey(*event)) {
+        event->accept();
+        return;
+    }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const bool escape = event->key() == Qt::Key_Escape;
     CommandButton* button = enter || escape ? buttonFor(escape) : nullptr;
@@ -323,6 +418,32 @@ void Form::keyPressEvent(QKeyEvent* event) {
     }
     event->accept();
     button->click();
+}
+
+// The window menu, opened by Alt+Space, takes the next key: Enter its
+// highlighted item, Restore; Esc, or any other key, closes it.
+bool Form::windowMenuKey(const QKeyEvent& event) {
+    if (event.key() == Qt::Key_Space && event.modifiers().testFlag(Qt::AltModifier)) {
+        windowMenuOpen_ = true;
+        return true;
+    }
+    if (!windowMenuOpen_) {
+        return false;
+    }
+    windowMenuOpen_ = false;
+    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) {
+        restoreFromWindowMenu();
+    }
+    return true;
+}
+
+void Form::restoreFromWindowMenu() {
+    if (isMinimized()) {
+        QWidget::setWindowState(windowState() & ~Qt::WindowMinimized);
+    }
+    show();
+    raise();
+    takeFocusRequest();
 }
 
 void Form::moveEvent(QMoveEvent* event) {
@@ -335,6 +456,9 @@ void Form::moveEvent(QMoveEvent* event) {
 
 void Form::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    if (!applying_ && isVisible() && event->spontaneous() && borderStyle_ == BorderStyle::Sizable) {
+        adoptResizedSize();
+    }
     layOutContents();
     followFrame();
     if (isLoaded()) {
@@ -358,6 +482,11 @@ void Form::showEvent(QShowEvent* event) {
 void Form::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange) {
+        if (isActiveWindow()) {
+            program().focused = window();
+        } else {
+            windowMenuOpen_ = false;
+        }
         followFrame();
     }
 }
@@ -372,6 +501,14 @@ void Form::hideEvent(QHideEvent* event) {
 }
 
 QList<Form*> existingForms() { return program().forms; }
+
+QWidget* focusedWindow() {
+    QWidget* focused = program().focused.data();
+    if (focused != nullptr && (focused->isVisible() || focused->isMinimized())) {
+        return focused;
+    }
+    return QApplication::activeWindow();
+}
 
 void Unload(const QString& formName) {
     for (Form* form : existingForms()) {

@@ -9,8 +9,8 @@ namespace levora::toolkit {
 
 namespace {
 
-std::array<std::optional<FrameMetrics>, 3>& learnt() {
-    static std::array<std::optional<FrameMetrics>, 3> frames;
+std::array<std::optional<FrameMetrics>, 4>& learnt() {
+    static std::array<std::optional<FrameMetrics>, 4> frames;
     return frames;
 }
 

@@ -7,6 +7,10 @@
 // outer measures in twips, ScaleWidth and ScaleHeight those of the client
 // area, which lies below the menu bar inside the frame (frame_metrics.h).
 //
+// A window may instead be the child of a container window (mdi_form.h):
+// borderless, placed inside the container's client area, and loading and
+// showing its container before itself.
+//
 // Every event reaches the window's handlers through handleEvent (runtime.h).
 
 #include "levora/toolkit/colour.h"
@@ -21,10 +25,16 @@
 #include <cstdint>
 
 class QEventLoop;
+class QMdiSubWindow;
 
 namespace levora::toolkit {
 
 class CommandButton;
+class MdiForm;
+
+/// How a child window reaches its container: the loaded container window,
+/// created and loaded on first use.
+using ContainerAccess = MdiForm& (*)();
 
 /// The buttons in a window's caption besides its close box.
 enum class CaptionButtons { CloseOnly, Minimize };
@@ -53,13 +63,16 @@ public:
     /// Runs Form_Load unless the window is loaded already.
     void Load();
     /// 0: modeless. 1: modal; returns once the window has been hidden or
-    /// unloaded. Loads the window first. Throws RunTimeError for another flag
-    /// and for a modal show of a window that is already shown.
+    /// unloaded. Loads the window first; a child window shows its container
+    /// first. Throws RunTimeError for another flag, for a modal show of a
+    /// window that is already shown and for a modal show of a child window.
     void Show(int modal = 0);
     void Hide();
     /// Runs Form_Unload; unless it cancels, stops the window's timers, hides
     /// and destroys the window. Destruction waits until control returns to the
-    /// event loop, so a window may unload itself from its own handler.
+    /// event loop, so a window may unload itself from its own handler. A
+    /// container unloads its children first and stays loaded if one of them
+    /// cancels.
     void Unload();
 
     [[nodiscard]] bool isLoaded() const { return state_ == State::Loaded; }
@@ -80,7 +93,7 @@ public:
     [[nodiscard]] QString Caption() const { return windowTitle(); }
     void setCaption(const QString& caption) { setWindowTitle(caption); }
     [[nodiscard]] ColourValue BackColor() const { return client_->surfaceColour(); }
-    void setBackColor(ColourValue colour) { client_->setSurfaceColour(colour); }
+    virtual void setBackColor(ColourValue colour) { client_->setSurfaceColour(colour); }
     /// 0 normal, 1 minimized, 2 maximized.
     [[nodiscard]] int WindowState() const;
     /// Throws RunTimeError(InvalidPropertyValue) outside 0 .. 2.
@@ -93,11 +106,18 @@ public:
     [[nodiscard]] BorderStyle borderStyle() const { return borderStyle_; }
     /// The frame used to derive the client area.
     [[nodiscard]] FrameMetrics frame() const;
+    /// Whether this is a child window of a container.
+    [[nodiscard]] bool isChild() const { return container_ != nullptr; }
+    /// Whether Alt+Space has opened the window menu (send_keys.h).
+    [[nodiscard]] bool isWindowMenuOpen() const { return windowMenuOpen_; }
 
 protected:
     /// A window named `name` with the given frame, its client area sized as
     /// designed (in twips); the outer size follows from the frame.
     Form(const QString& name, BorderStyle border, CaptionButtons buttons, double clientWidth, double clientHeight);
+    /// A borderless child window of the container `container` gives, sized as
+    /// designed (in twips).
+    Form(const QString& name, ContainerAccess container, double width, double height);
 
     virtual void Form_Load() {}
     virtual void Form_Unload(std::int16_t& Cancel) { static_cast<void>(Cancel); }
@@ -112,7 +132,15 @@ protected:
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
 
+    /// After the client area has been laid out anew.
+    virtual void clientResized() {}
+    /// Unloads the windows this one holds, before its own Form_Unload; false
+    /// when one of them stays loaded.
+    virtual bool unloadChildren() { return true; }
+
 private:
+    friend class MdiForm;
+
     enum class State { Created, Loaded, Unloading, Unloaded };
 
     void fitDesignSize();
@@ -122,15 +150,26 @@ private:
     void layOutContents();
     void followFrame();
     void adoptMovedPosition();
+    void adoptResizedSize();
+    void embedInContainer();
+    void showInContainer();
+    void releaseFromContainer();
+    [[nodiscard]] QWidget* placedWidget();
     void endModalWait();
     void modalWaitEnded();
     [[nodiscard]] CommandButton* buttonFor(bool cancel) const;
+    bool windowMenuKey(const QKeyEvent& event);
+    void restoreFromWindowMenu();
+    void takeFocusRequest();
 
     Surface* client_;
     QMenuBar* menuBar_ = nullptr;
     double designClientWidth_;
     double designClientHeight_;
     QEventLoop* modalWait_ = nullptr;
+    ContainerAccess container_ = nullptr;
+    // The frame the container gives a child window; it owns the child.
+    QMdiSubWindow* subwindow_ = nullptr;
     BorderStyle borderStyle_;
     State state_ = State::Created;
     FrameMetrics usedFrame_;
@@ -140,10 +179,16 @@ private:
     double height_ = 0;
     bool applying_ = false;
     bool designSized_ = true;
+    bool windowMenuOpen_ = false;
 };
 
 /// The windows that exist now (loaded or not yet destroyed), oldest first.
 [[nodiscard]] QList<Form*> existingForms();
+
+/// The window that has the focus: the one the window system made active or,
+/// if a window has since been shown and asked for the focus, that one, since
+/// the window system may not activate it (a minimized window) or not yet.
+[[nodiscard]] QWidget* focusedWindow();
 
 /// Unloads the loaded window of that name, if there is one.
 void Unload(const QString& formName);

@@ -15,6 +15,7 @@ enum class BorderStyle {
     None,        ///< no border and no caption
     FixedSingle, ///< a thin border the user cannot drag, with a caption
     FixedDialog, ///< a dialog frame, with a caption
+    Sizable,     ///< a border the user can drag, with a caption
 };
 
 /// Borders and caption (caption included in top), in logical pixels.
