@@ -6,10 +6,15 @@
 #include <QSizeF>
 #include <QString>
 
+#include <memory>
+#include <optional>
+#include <string_view>
 #include <variant>
 #include <vector>
 
+class QFont;
 class QPainter;
+class QTextLayout;
 
 namespace levora::picturegen {
 
@@ -29,6 +34,8 @@ struct Caption {
     QColor face = Qt::transparent;
     // A raised button edge: light above and left, shadow below and right.
     bool raised = false;
+    // A line in the ink under the whole text, as links have.
+    bool underline = false;
 };
 
 // A paragraph of a message, in its own colour and weight.
@@ -59,6 +66,23 @@ const std::vector<Picture>& pictures();
 // The picture at scale times its logical size.
 QImage render(const Picture& picture, int scale);
 
+// The one picture of that name; the generator stops if there is none.
+const Picture& picture(const QString& name);
+
+// The texts of the help pages are kept as UTF-8 for code without Qt.
+inline QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The font of all text: Latin glyphs from LatinFamily, Chinese ones from ChineseFamily.
+QFont textFont(int pixelSize, bool bold = false);
+// Lays text out on whole-pixel baselines, in lines at most width wide, or in
+// one line without a width.
+std::unique_ptr<QTextLayout> layOut(const QString& text, const QFont& font, std::optional<qreal> width);
+qreal widestLine(const QTextLayout& layout);
+// From the top of the first line to the bottom of the last.
+qreal laidOutHeight(const QTextLayout& layout);
+
 void drawCaption(QPainter& painter, QSizeF size, const Caption& caption);
 void drawMessage(QPainter& painter, QSizeF size, const Message& message);
 
@@ -68,5 +92,11 @@ void drawHandCursor(QPainter& painter, QSizeF size);
 void drawProgramIcon(QPainter& painter, QSizeF size);
 void drawFlag(QPainter& painter, QSizeF size);
 void drawEastAsiaMap(QPainter& painter, QSizeF size);
+
+// The help window's icon and its pages.
+void drawHelpIcon(QPainter& painter, QSizeF size);
+void drawNotePage(QPainter& painter, QSizeF size);
+void drawHowToPage(QPainter& painter, QSizeF size);
+void drawGlossaryPage(QPainter& painter, QSizeF size);
 
 } // namespace levora::picturegen

@@ -1,5 +1,11 @@
 #include "picture.h"
 
+#include <levora/help_texts.h>
+
+#include <QTextStream>
+
+#include <cstdlib>
+
 namespace levora::picturegen {
 namespace {
 
@@ -13,6 +19,10 @@ Caption button(const QString& text) {
 }
 
 Caption label(const QString& text, bool bold = false) { return {.text = text, .ink = green, .bold = bold}; }
+
+Caption link(std::string_view text) { return {.text = fromUtf8(text), .ink = green, .underline = true}; }
+
+Caption title(std::string_view text) { return {.text = fromUtf8(text), .ink = Qt::black, .bold = true}; }
 
 } // namespace
 
@@ -50,8 +60,34 @@ const std::vector<Picture>& pictures() {
         {"flag_small", {48, 24}, &drawFlag},
         {"flag_large", {192, 96}, &drawFlag},
         {"map_east_asia", {252, 200}, &drawEastAsiaMap},
+        {"help_exit_button", {53, 22}, button(fromUtf8(help::ExitCaption))},
+        {"help_notice_button", {53, 22}, button(fromUtf8(help::NoticeCaption))},
+        {"help_howto_button", {53, 22}, button(fromUtf8(help::HowToCaption))},
+        {"help_glossary_button", {53, 22}, button(fromUtf8(help::GlossaryCaption))},
+        {"help_icon_16", {16, 16}, &drawHelpIcon},
+        {"help_icon_32", {32, 32}, &drawHelpIcon},
+        {"topics_title", {67, 22}, title(help::TopicsTitle.chinese)},
+        {"link_notice", {152, 20}, link(help::NoticeTitle.chinese)},
+        {"link_howto", {129, 20}, link(help::HowToTitle.chinese)},
+        {"link_glossary", {36, 20}, link(help::GlossaryTitle.chinese)},
+        {"note_flag", {86, 49}, &drawFlag},
+        {"note_page", {444, 444}, &drawNotePage},
+        {"howto_title", {150, 28}, title(help::HowToTitle.chinese)},
+        {"howto_page", {520, 400}, &drawHowToPage},
+        {"glossary_title", {40, 24}, title(help::GlossaryTitle.chinese)},
+        {"glossary_page", {717, 888}, &drawGlossaryPage},
     };
     return table;
+}
+
+const Picture& picture(const QString& name) {
+    for (const Picture& candidate : pictures()) {
+        if (candidate.name == name) {
+            return candidate;
+        }
+    }
+    QTextStream(stderr) << "levora-picturegen: no picture is named " << name << '\n';
+    std::abort();
 }
 
 } // namespace levora::picturegen

@@ -34,6 +34,17 @@ constexpr qreal paragraphGap = 0.3;
 
 int naturalPixelSize(qreal lineHeight) { return static_cast<int>(std::floor(lineHeight * naturalSizePerHeight)); }
 
+void drawRaisedEdge(QPainter& painter, QSizeF size) {
+    const qreal w = size.width();
+    const qreal h = size.height();
+    painter.fillRect(QRectF(0, 0, w, edgeWidth), Qt::white);
+    painter.fillRect(QRectF(0, 0, edgeWidth, h), Qt::white);
+    painter.fillRect(QRectF(0, h - edgeWidth, w, edgeWidth), Qt::darkGray);
+    painter.fillRect(QRectF(w - edgeWidth, 0, edgeWidth, h), Qt::darkGray);
+}
+
+} // namespace
+
 QFont textFont(int pixelSize, bool bold) {
     QFont font;
     // Latin glyphs come from the first family; Chinese ones fall back to the second.
@@ -91,17 +102,6 @@ qreal laidOutHeight(const QTextLayout& layout) {
     return last.y() + last.height();
 }
 
-void drawRaisedEdge(QPainter& painter, QSizeF size) {
-    const qreal w = size.width();
-    const qreal h = size.height();
-    painter.fillRect(QRectF(0, 0, w, edgeWidth), Qt::white);
-    painter.fillRect(QRectF(0, 0, edgeWidth, h), Qt::white);
-    painter.fillRect(QRectF(0, h - edgeWidth, w, edgeWidth), Qt::darkGray);
-    painter.fillRect(QRectF(w - edgeWidth, 0, edgeWidth, h), Qt::darkGray);
-}
-
-} // namespace
-
 void drawCaption(QPainter& painter, QSizeF size, const Caption& caption) {
     painter.fillRect(QRectF(QPointF(0, 0), size), caption.face);
     const qreal inset = textMargin + (caption.raised ? edgeWidth : 0);
@@ -128,6 +128,15 @@ void drawCaption(QPainter& painter, QSizeF size, const Caption& caption) {
     const qreal top = std::round((room.height() - line.height()) / 2);
     painter.setPen(caption.ink);
     layout->draw(&painter, {std::round(x), top});
+
+    if (caption.underline) {
+        // One whole row of pixels, clear of the feet of the Chinese characters,
+        // which reach below the Latin baseline.
+        const qreal baseline = std::round(top + line.y() + line.ascent());
+        const qreal below = std::ceil(line.descent() / 2);
+        painter.fillRect(QRectF(std::round(x), baseline + below, std::round(line.naturalTextWidth()), 1),
+                         caption.ink);
+    }
 }
 
 void drawMessage(QPainter& painter, QSizeF size, const Message& message) {
