@@ -1,7 +1,7 @@
 #include "checks.h"
 
 #include "main/Form1.h"
-#include "main/ProgramFlags.h"
+#include "shared/ProgramFlags.h"
 
 #include "levora/model_tables.h"
 #include "levora/toolkit/form.h"

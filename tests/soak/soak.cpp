@@ -3,8 +3,8 @@
 #include "checks.h"
 #include "hands.h"
 
-#include "main/ProgramFlags.h"
 #include "main/frmWarning.h"
+#include "shared/ProgramFlags.h"
 
 #include "levora/estimation_request.h"
 #include "levora/toolkit/form.h"

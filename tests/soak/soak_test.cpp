@@ -9,8 +9,8 @@
 #include "soak.h"
 
 #include "main/Form1.h"
-#include "main/ProgramFlags.h"
 #include "main/frmWarning.h"
+#include "shared/ProgramFlags.h"
 
 #include "levora/toolkit/form.h"
 

@@ -5,7 +5,7 @@
 #include "modal.h"
 
 #include "main/Form1.h"
-#include "main/ProgramFlags.h"
+#include "shared/ProgramFlags.h"
 
 #include "levora/toolkit/form.h"
 

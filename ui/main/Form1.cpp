@@ -1,7 +1,7 @@
 #include "main/Form1.h"
 
 #include "main/Module1.h"
-#include "main/ProgramFlags.h"
+#include "shared/ProgramFlags.h"
 #include "shared/picture.h"
 
 #include "levora/estimation.h"
@@ -44,11 +44,6 @@ QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QCursor pointingHand() {
-    return QCursor(QPixmap(QStringLiteral(":/pictures/hand_cursor.png")), pictures::HandCursorHotX,
-                   pictures::HandCursorHotY);
-}
-
 toolkit::Label* resultLabel(QWidget* container, const QString& name, double top) {
     auto* label = new toolkit::Label(container, name);
     label->Move(1680, top, 2235, 255);
@@ -69,6 +64,7 @@ Form1::Form1()
     icon.addFile(QStringLiteral(":/pictures/document_icon_16.png"));
     icon.addFile(QStringLiteral(":/pictures/document_icon_32.png"));
     setWindowIcon(icon);
+    buildMenu();
     buildTopBar();
     buildResultPanel();
     buildSteps();
@@ -198,6 +194,11 @@ void Form1::connectEvents() {
     toolkit::connectEvent(Combo1, &toolkit::ComboBox::Click, this, &Form1::Combo1_Click);
     toolkit::connectEvent(Combo2, &toolkit::ComboBox::Click, this, &Form1::Combo2_Click);
     toolkit::connectEvent(Text2, &toolkit::TextBox::Change, this, &Form1::Text2_Change);
+    toolkit::connectEvent(Image7, &toolkit::Image::Click, this, &Form1::Image7_Click);
+    toolkit::connectEvent(Image8, &toolkit::Image::Click, this, &Form1::Image8_Click);
+    toolkit::connectEvent(mnuFileExit, &QAction::triggered, this, &Form1::mnuFileExit_Click);
+    toolkit::connectEvent(mnuHelpTopic, &QAction::triggered, this, &Form1::mnuHelpTopic_Click);
+    toolkit::connectEvent(mnuHelpAbout, &QAction::triggered, this, &Form1::mnuHelpAbout_Click);
 }
 
 void Form1::Form_Load() {

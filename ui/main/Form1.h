@@ -11,6 +11,8 @@
 #include "levora/toolkit/form.h"
 #include "levora/toolkit/line.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QString>
 
 #include <cstdint>
@@ -22,6 +24,12 @@ class Form1 : public toolkit::Form {
 
 public:
     Form1();
+
+    // The menu bar.
+    QAction* mnuFileExit = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuHelpTopic = nullptr;
+    QAction* mnuHelpAbout = nullptr;
 
     // The top bar.
     toolkit::PictureBox* Picture1 = nullptr;
@@ -98,6 +106,7 @@ protected:
     void Form_Resize() override;
 
 private:
+    void buildMenu();
     void buildTopBar();
     void buildResultPanel();
     void buildSteps();
@@ -118,6 +127,12 @@ private:
     void Combo1_Click();
     void Combo2_Click();
     void Text2_Change();
+
+    void mnuFileExit_Click();
+    void mnuHelpTopic_Click();
+    void mnuHelpAbout_Click();
+    void Image7_Click();
+    void Image8_Click();
 };
 
 } // namespace levora::ui

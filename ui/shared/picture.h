@@ -1,9 +1,13 @@
 #pragma once
 
-// A picture control showing one of the program's pictures.
+// A picture control showing one of the program's pictures, and the pointer
+// shown over the pictures that act as buttons.
 
+#include "levora/pictures.h"
 #include "levora/toolkit/controls.h"
 
+#include <QCursor>
+#include <QPixmap>
 #include <QString>
 
 namespace levora::ui {
@@ -18,6 +22,12 @@ inline toolkit::Image* picture(QWidget* container, const QString& name, const QS
     image->setToolTipText(toolTip);
     image->setDescription(meaning);
     return image;
+}
+
+/// The mouse pointer shown over the pictures that act as buttons and links.
+inline QCursor pointingHand() {
+    return QCursor(QPixmap(QStringLiteral(":/pictures/hand_cursor.png")), pictures::HandCursorHotX,
+                   pictures::HandCursorHotY);
 }
 
 } // namespace levora::ui

@@ -1,6 +1,6 @@
 #include "startup/Form2.h"
 
-#include "main/ProgramFlags.h"
+#include "shared/ProgramFlags.h"
 #include "shared/picture.h"
 
 #include "levora/toolkit/colour.h"

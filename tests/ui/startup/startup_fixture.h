@@ -3,7 +3,7 @@
 // A clean slate of windows for every start-up test: no window exists before
 // it, and none survives it.
 
-#include "main/ProgramFlags.h"
+#include "shared/ProgramFlags.h"
 
 #include "levora/toolkit/form.h"
 

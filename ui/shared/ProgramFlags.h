@@ -1,7 +1,7 @@
 #pragma once
 
-// The program-wide flags the windows share: which of the map title window and
-// the help window are loaded.
+// The program-wide flags the windows share: which of the map title window, the
+// help window and the help window's children are loaded.
 
 #include <cstdint>
 #include <optional>
@@ -31,5 +31,17 @@ inline std::int16_t MapWindowLoaded = 0;
 
 /// 1 while the help window MDIForm1 is loaded, 0 after it has unloaded.
 inline WindowFlag HelpWindowOpen;
+
+/// 1 while the help topics dialog frmDLG is loaded, 0 after it has unloaded.
+inline WindowFlag TopicsDialogOpen;
+
+/// 1 while the notice page frmNote is loaded, 0 after it has unloaded.
+inline WindowFlag NotePageOpen;
+
+/// 1 while the how-to page frmHowTo is loaded, 0 after it has unloaded.
+inline WindowFlag HowToPageOpen;
+
+/// 1 while the glossary page frmGloss is loaded, 0 after it has unloaded.
+inline WindowFlag GlossaryPageOpen;
 
 } // namespace levora::ui
