@@ -78,6 +78,7 @@ Form::Form(const QString& name, BorderStyle border, CaptionButtons buttons, doub
     fitDesignSize();
     connect(client_, &Surface::Click, this,
             [this] { handleEvent(objectName().toStdString() + ".Click", [this] { Form_Click(); }); });
+    constructed_ = true;
 }
 
 Form::Form(const QString& name, ContainerAccess container, double width, double height)
@@ -336,7 +337,10 @@ void Form::layOutContents() {
         menuBar_->setGeometry(0, 0, width(), menuHeight);
     }
     client_->setGeometry(0, menuHeight, width(), std::max(0, height() - menuHeight));
-    clientResized();
+    // A derived window is not there yet while this one is being constructed.
+    if (constructed_) {
+        clientResized();
+    }
 }
 
 void Form::followFrame() {

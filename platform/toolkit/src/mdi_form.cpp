@@ -19,7 +19,7 @@ MdiForm::MdiForm(const QString& name, double clientWidth, double clientHeight)
     workspace_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     workspace_->setFrameShape(QFrame::NoFrame);
     paintWorkspace();
-    clientResized();
+    layOutWorkspace();
 }
 
 void MdiForm::setBackColor(ColourValue colour) {
@@ -49,13 +49,12 @@ QList<Form*> MdiForm::childForms() const {
 
 void MdiForm::alignTop(PictureBox* bar) {
     topBars_.append(bar);
-    clientResized();
+    layOutWorkspace();
 }
 
-void MdiForm::clientResized() {
-    if (workspace_ == nullptr) {
-        return;
-    }
+void MdiForm::clientResized() { layOutWorkspace(); }
+
+void MdiForm::layOutWorkspace() {
     const int width = client()->width();
     int top = 0;
     for (PictureBox* bar : topBars_) {

@@ -7,6 +7,7 @@
 
 #include <QFontMetrics>
 
+#include <array>
 #include <cmath>
 #include <functional>
 #include <string>
@@ -38,7 +39,7 @@ const double glossaryWidth = single(6225 * 1.8);
 // A client area is whole pixels wide: ScaleWidth is 533 or 747 pixels.
 const double glossaryScaleWidth = 747 * 15;
 
-const ChildCase children[] = {
+const std::array<ChildCase, 4> children{{
     {"Topics",
      [](MDIForm1& w) { w.Command0_Click(); },
      "frmDLG",
@@ -66,7 +67,7 @@ const ChildCase children[] = {
       {"Label1", single(glossaryWidth / 2.2), 600, 2055, 375},
       {"Image1", 480, 600, 600, 360},
       {"Picture1", 0, 975, glossaryScaleWidth, glossaryHeight}}},
-};
+}};
 
 class ChildLayout : public HelpTest, public ::testing::WithParamInterface<ChildCase> {
 protected:

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QScrollBar>
 
+#include <array>
 #include <functional>
 #include <string>
 
@@ -109,7 +110,7 @@ void clickLink(toolkit::Image* frmDLG::*link) {
     click(dialog->*link);
 }
 
-const Target targets[] = {
+const std::array<Target, 7> targets{{
     {"NoticeButton", [](MDIForm1& w) { click(w.Image2); }, "frmNote", "Help - Notice the data and results",
      &NotePageOpen},
     {"HowToButton", [](MDIForm1& w) { click(w.Image3); }, "frmHowTo", "Help - How to get the input and output",
@@ -122,7 +123,7 @@ const Target targets[] = {
     {"GlossaryMenu", [](MDIForm1& w) { w.mnuWindowGlossary->trigger(); }, "frmGloss", "Help - The Glossary",
      &GlossaryPageOpen},
     {"TopicsCommand", [](MDIForm1& w) { w.Command0_Click(); }, "frmDLG", "Help - Topics", &TopicsDialogOpen},
-};
+}};
 
 // Where the help stands before the switch: how to get there from the topics.
 struct Start {
@@ -130,12 +131,12 @@ struct Start {
     Ask reach;
 };
 
-const Start starts[] = {
+const std::array<Start, 4> starts{{
     {"FromTopics", [](MDIForm1&) {}},
     {"FromNotice", [](MDIForm1& w) { w.Command2_Click(); }},
     {"FromHowTo", [](MDIForm1& w) { w.command3_Click(); }},
     {"FromGlossary", [](MDIForm1& w) { w.Command4_Click(); }},
-};
+}};
 
 class PageSwitch : public HelpTest, public ::testing::WithParamInterface<std::tuple<Start, Target>> {};
 

@@ -135,10 +135,9 @@ TEST_P(ExitCommand, EndsTheProgramWithoutAnyUnloadHandler) {
 
 INSTANTIATE_TEST_SUITE_P(
     Ways, ExitCommand,
-    ::testing::Values(
-        HelpCommand{"Menu", [](Form1& w) { w.mnuFileExit->trigger(); }},
-        HelpCommand{"ExitPicture", [](Form1& w) { QTest::mouseClick(w.Image7, Qt::LeftButton); }},
-        HelpCommand{"AltX", [](Form1& w) { altKey(w, Qt::Key_X); }}),
+    ::testing::Values(HelpCommand{"Menu", [](Form1& w) { w.mnuFileExit->trigger(); }},
+                      HelpCommand{"ExitPicture", [](Form1& w) { QTest::mouseClick(w.Image7, Qt::LeftButton); }},
+                      HelpCommand{"AltX", [](Form1& w) { altKey(w, Qt::Key_X); }}),
     [](const ::testing::TestParamInfo<HelpCommand>& param) { return std::string(param.param.name); });
 
 TEST_F(HelpTest, TheMenuBarHasExitAndHelpWithTopicsAndAbout) {

@@ -180,6 +180,7 @@ private:
     bool applying_ = false;
     bool designSized_ = true;
     bool windowMenuOpen_ = false;
+    bool constructed_ = false;
 };
 
 /// The windows that exist now (loaded or not yet destroyed), oldest first.

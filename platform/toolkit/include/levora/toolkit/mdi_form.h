@@ -56,6 +56,8 @@ private:
     /// Takes a child window into a frameless subwindow of the workspace.
     QMdiSubWindow* adopt(Form* child);
     void paintWorkspace();
+    /// The docked bars along the top, and the workspace below them.
+    void layOutWorkspace();
 
     QMdiArea* workspace_;
     QList<QPointer<PictureBox>> topBars_;
