@@ -55,6 +55,23 @@ void pressAndAwaitRepaint(Display& display, std::string_view chords, std::string
         display, [&] { return display.log().lastPainted(window) > before; }, "the window to be painted again");
 }
 
+// Presses the chords where the focus is and waits until the program has
+// given the window the title and painted it again.
+void pressAndAwaitTitle(Display& display, std::string_view chords, WindowId window, std::string_view title) {
+    const auto before = Clock::now();
+    press(display, chords);
+    await(
+        display,
+        [&] { return display.log().title(window) == title && display.log().lastPainted(window) > before; },
+        "the window to be named \"" + std::string(title) + "\" and painted again");
+}
+
+// Shows a page of the help window from its Window menu: Alt+W and the page's key.
+void showHelpPage(Display& display, std::string_view from, char key, std::string_view page) {
+    const WindowId help = shown(display, from);
+    pressAndAwaitTitle(display, std::string("alt+w ") + key, help, page);
+}
+
 void expectNone(Display& display, std::string_view title) {
     if (display.waitUntil([&] { return display.log().mappedWindow(title).has_value(); }, dialogGrace)) {
         throw StepFailed("the window \"" + std::string(title) + "\" came up");
@@ -110,6 +127,41 @@ std::vector<TourStep> levoraTour() {
          }},
         {"minimize the main window", [](Display& d) { minimize(d, mainTitle); }},
         {"restore the main window", [](Display& d) { restore(d, mainTitle); }},
+        {"Help Topics by Alt+H H: the help window comes up with the topics",
+         [](Display& d) {
+             activate(d, mainTitle);
+             press(d, "alt+h h");
+             activate(d, helpTopicsTitle);
+         }},
+        {"the Notice page by Alt+W N", [](Display& d) { showHelpPage(d, helpTopicsTitle, 'n', helpNoticeTitle); }},
+        {"the How to page by Alt+W H", [](Display& d) { showHelpPage(d, helpNoticeTitle, 'h', helpHowToTitle); }},
+        {"the Glossary page by Alt+W G",
+         [](Display& d) { showHelpPage(d, helpHowToTitle, 'g', helpGlossaryTitle); }},
+        {"Help Topics again in the main window: the help window shows the topics and comes to the front",
+         [](Display& d) {
+             const WindowId help = shown(d, helpGlossaryTitle);
+             activate(d, mainTitle);
+             pressAndAwaitTitle(d, "alt+h h", help, helpTopicsTitle);
+             await(
+                 d, [&] { return d.activeWindow() == help; }, "the help window to be active");
+         }},
+        {"close the help window by Alt+X",
+         [](Display& d) {
+             press(d, "alt+x");
+             awaitGone(d, helpTopicsTitle);
+         }},
+        {"About by Alt+H A: the About box comes up",
+         [](Display& d) {
+             activate(d, mainTitle);
+             press(d, "alt+h a");
+             activate(d, aboutTitle);
+         }},
+        {"close the About box by Enter",
+         [](Display& d) {
+             press(d, "Return");
+             awaitGone(d, aboutTitle);
+             shown(d, mainTitle);
+         }},
     };
 }
 

@@ -18,7 +18,10 @@ struct TourStep {
 };
 
 // From the main window just shown: a correct estimation, a rejected one with
-// its "Input Problem" dialog closed, and the main window minimized and restored.
+// its "Input Problem" dialog closed, and the main window minimized and restored;
+// then the help window opened by Help Topics, its three pages from its Window
+// menu, the topics again from the main window, the help window closed, and the
+// About box opened and closed. It ends as it began, with the main window alone.
 std::vector<TourStep> levoraTour();
 
 // Performs the steps in order; throws std::runtime_error naming the step that failed.
