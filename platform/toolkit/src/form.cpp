@@ -78,7 +78,6 @@ Form::Form(const QString& name, BorderStyle border, CaptionButtons buttons, doub
     fitDesignSize();
     connect(client_, &Surface::Click, this,
             [this] { handleEvent(objectName().toStdString() + ".Click", [this] { Form_Click(); }); });
-    constructed_ = true;
 }
 
 Form::Form(const QString& name, ContainerAccess container, double width, double height)
@@ -337,10 +336,7 @@ void Form::layOutContents() {
         menuBar_->setGeometry(0, 0, width(), menuHeight);
     }
     client_->setGeometry(0, menuHeight, width(), std::max(0, height() - menuHeight));
-    // A derived window is not there yet while this one is being constructed.
-    if (constructed_) {
-        clientResized();
-    }
+    emit clientAreaChanged();
 }
 
 void Form::followFrame() {

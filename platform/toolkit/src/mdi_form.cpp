@@ -20,6 +20,7 @@ MdiForm::MdiForm(const QString& name, double clientWidth, double clientHeight)
     workspace_->setFrameShape(QFrame::NoFrame);
     paintWorkspace();
     layOutWorkspace();
+    connect(this, &Form::clientAreaChanged, this, &MdiForm::layOutWorkspace);
 }
 
 void MdiForm::setBackColor(ColourValue colour) {
@@ -51,8 +52,6 @@ void MdiForm::alignTop(PictureBox* bar) {
     topBars_.append(bar);
     layOutWorkspace();
 }
-
-void MdiForm::clientResized() { layOutWorkspace(); }
 
 void MdiForm::layOutWorkspace() {
     const int width = client()->width();

@@ -111,6 +111,10 @@ public:
     /// Whether Alt+Space has opened the window menu (send_keys.h).
     [[nodiscard]] bool isWindowMenuOpen() const { return windowMenuOpen_; }
 
+signals:
+    /// The client area has been laid out anew.
+    void clientAreaChanged();
+
 protected:
     /// A window named `name` with the given frame, its client area sized as
     /// designed (in twips); the outer size follows from the frame.
@@ -132,8 +136,6 @@ protected:
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-    /// After the client area has been laid out anew.
-    virtual void clientResized() {}
     /// Unloads the windows this one holds, before its own Form_Unload; false
     /// when one of them stays loaded.
     virtual bool unloadChildren() { return true; }
@@ -180,7 +182,6 @@ private:
     bool applying_ = false;
     bool designSized_ = true;
     bool windowMenuOpen_ = false;
-    bool constructed_ = false;
 };
 
 /// The windows that exist now (loaded or not yet destroyed), oldest first.

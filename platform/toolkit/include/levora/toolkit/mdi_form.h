@@ -43,7 +43,6 @@ protected:
     virtual void MDIForm_Load() {}
     virtual void MDIForm_Unload(std::int16_t& Cancel) { static_cast<void>(Cancel); }
 
-    void clientResized() override;
     bool unloadChildren() override;
     void changeEvent(QEvent* event) override;
 
