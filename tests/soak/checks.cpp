@@ -1,5 +1,10 @@
 #include "checks.h"
 
+#include "help/MDIForm1.h"
+#include "help/frmDLG.h"
+#include "help/frmGloss.h"
+#include "help/frmHowTo.h"
+#include "help/frmNote.h"
 #include "main/Form1.h"
 #include "shared/ProgramFlags.h"
 
@@ -7,6 +12,8 @@
 #include "levora/toolkit/form.h"
 
 #include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 #include <algorithm>
 #include <array>
@@ -16,9 +23,25 @@ namespace levora::soak {
 
 namespace {
 
-/// The program's windows and the popups of their lists stay well below this.
+/// The program's windows and the popups of their lists and menus stay well
+/// below this.
 constexpr qsizetype MostTopLevelWidgets = 16;
-constexpr qsizetype MostForms = 10;
+/// Between actions on the main window: the main window, the help window and
+/// its one child, and the map title window.
+constexpr qsizetype MostForms = 4;
+
+/// A help child and the caption the help window shows with it.
+struct HelpChild {
+    std::string_view name;
+    std::string_view caption;
+};
+
+constexpr std::array<HelpChild, 4> HelpChildren{{
+    {"frmDLG", "Help - Topics"},
+    {"frmNote", "Help - Notice the data and results"},
+    {"frmHowTo", "Help - How to get the input and output"},
+    {"frmGloss", "Help - The Glossary"},
+}};
 
 std::string name(const QObject& object) { return object.objectName().toStdString(); }
 
@@ -30,7 +53,15 @@ bool isLoaded(QStringView formName) {
 }
 
 std::string flagText(const ui::WindowFlag& flag) {
-    return flag.hasValue() ? std::to_string(flag.value()) : std::string("no value");
+    return flag.hasValue() ? QString::number(flag.value()).toStdString() : std::string("no value");
+}
+
+std::string childNames(const QList<toolkit::Form*>& children) {
+    std::string names;
+    for (const toolkit::Form* child : children) {
+        names += (names.empty() ? "" : ",") + name(*child);
+    }
+    return names;
 }
 
 std::string loadedText(bool loaded) { return loaded ? "loaded" : "not loaded"; }
@@ -51,6 +82,21 @@ std::string visibility(const ui::Form1& window) {
 
 } // namespace
 
+HelpView helpView() {
+    const ui::MDIForm1* help = forms::MDIForm1.existing();
+    if (help == nullptr || !help->isLoaded()) {
+        return {};
+    }
+    return {childNames(help->childForms()), help->WindowState()};
+}
+
+std::string describe(const HelpView& view) {
+    if (view.child.empty()) {
+        return "closed";
+    }
+    return view.child + (view.windowState == 1 ? " minimized" : view.windowState == 0 ? "" : " maximized");
+}
+
 Problems windowFlagProblems() {
     Problems problems;
     const bool map = isLoaded(u"Form2");
@@ -58,12 +104,60 @@ Problems windowFlagProblems() {
         problems.push_back("MapWindowLoaded is " + std::to_string(ui::MapWindowLoaded) + " while Form2 is " +
                            loadedText(map));
     }
-    const bool help = isLoaded(u"MDIForm1");
-    const bool helpFlagHolds =
-        help ? ui::HelpWindowOpen.hasValue() && ui::HelpWindowOpen == 1 : ui::HelpWindowOpen == 0;
-    if (!helpFlagHolds) {
-        problems.push_back("HelpWindowOpen is " + flagText(ui::HelpWindowOpen) + " while MDIForm1 is " +
-                           loadedText(help));
+    struct HelpFlag {
+        std::string_view flagName;
+        const ui::WindowFlag& flag;
+        std::string_view window;
+        bool loaded;
+    };
+    const std::array<HelpFlag, 5> helpFlags{{
+        {"HelpWindowOpen", ui::HelpWindowOpen, "MDIForm1", forms::MDIForm1.isLoaded()},
+        {"TopicsDialogOpen", ui::TopicsDialogOpen, "frmDLG", forms::frmDLG.isLoaded()},
+        {"NotePageOpen", ui::NotePageOpen, "frmNote", forms::frmNote.isLoaded()},
+        {"HowToPageOpen", ui::HowToPageOpen, "frmHowTo", forms::frmHowTo.isLoaded()},
+        {"GlossaryPageOpen", ui::GlossaryPageOpen, "frmGloss", forms::frmGloss.isLoaded()},
+    }};
+    for (const HelpFlag& help : helpFlags) {
+        const bool holds = help.loaded ? help.flag.hasValue() && help.flag == 1 : help.flag == 0;
+        if (!holds) {
+            problems.push_back(std::string(help.flagName) + " is " + flagText(help.flag) + " while " +
+                               std::string(help.window) + " is " + loadedText(help.loaded));
+        }
+    }
+    return problems;
+}
+
+Problems helpWindowProblems() {
+    const ui::MDIForm1* help = forms::MDIForm1.existing();
+    if (help == nullptr) {
+        return {};
+    }
+    const QList<toolkit::Form*> children = help->childForms();
+    if (!help->isLoaded()) {
+        return children.size() > 1
+                   ? Problems{"the help window on its way out holds the children " + childNames(children)}
+                   : Problems{};
+    }
+    if (children.size() != 1) {
+        return {"the help window holds " + std::to_string(children.size()) + " children: " + childNames(children)};
+    }
+    Problems problems;
+    if (!help->isVisible()) {
+        problems.emplace_back("the help window is loaded but not shown");
+    }
+    const toolkit::Form& child = *children.front();
+    if (!child.isVisible()) {
+        problems.push_back("the help window's child " + name(child) + " is not shown");
+    }
+    const std::string childName = name(child);
+    const auto* const known = std::find_if(HelpChildren.begin(), HelpChildren.end(),
+                                           [&childName](const HelpChild& c) { return c.name == childName; });
+    const std::string caption = help->Caption().toStdString();
+    if (known == HelpChildren.end()) {
+        problems.push_back("the help window holds " + name(child) + ", which is no help child");
+    } else if (caption != known->caption) {
+        problems.push_back("the help window's caption is \"" + caption + "\" while it shows " + name(child) +
+                           ", where \"" + std::string(known->caption) + "\" was expected");
     }
     return problems;
 }
@@ -113,6 +207,14 @@ Problems leakProblems() {
     for (const toolkit::Form* form : forms) {
         if (form->isUnloaded()) {
             problems.push_back(name(*form) + " still exists after its unload");
+        }
+    }
+    if (const ui::MDIForm1* help = forms::MDIForm1.existing()) {
+        const qsizetype frames = help->workspace()->subWindowList().size();
+        const qsizetype children = help->childForms().size();
+        if (frames != children) {
+            problems.push_back("the help window keeps " + std::to_string(frames) + " child frames for " +
+                               std::to_string(children) + " loaded children");
         }
     }
     if (forms.size() > MostForms) {

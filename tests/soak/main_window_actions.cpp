@@ -367,11 +367,13 @@ void moveFocus(Soak& soak) {
     soak.note("the focus is on " + focusName());
 }
 
-// The pictures have no commands yet: a click on one changes nothing.
+// The titles of the steps and the pictures of the result area have no
+// commands: a click on one changes nothing. (The Exit and Help pictures have
+// rows of their own.)
 void clickPicture(Soak& soak) {
     ui::Form1& window = soak.mainWindow();
-    toolkit::Image* picture = soak.random().of(
-        {window.Image7, window.Image8, window.Image2, window.Image3, window.Image4, window.Image5, window.Image6});
+    toolkit::Image* picture =
+        soak.random().of({window.Image2, window.Image3, window.Image4, window.Image5, window.Image6});
     if (picture->isHidden()) {
         picture = window.Image1a;
     }
@@ -412,6 +414,24 @@ void closeMainWindow(Soak& soak) {
     soak.mainWindow().windowHandle()->close();
 }
 
+// Exit ends the program at once, the help window with it.
+void exitByMenu(Soak& soak) {
+    soak.expect().endsProgram = true;
+    if (soak.random().oneIn(2)) {
+        soak.note("clicked");
+        soak.mainWindow().mnuFileExit->trigger();
+    } else if (QWindow* keys = soak.keyboard()) {
+        soak.note("Alt+X");
+        press(*keys, Qt::Key_X, Qt::AltModifier);
+    }
+}
+
+void exitByPicture(Soak& soak) {
+    toolkit::Image& exit = *soak.mainWindow().Image7;
+    soak.expect().endsProgram = true;
+    click(exit, pointIn(exit, soak.random()));
+}
+
 } // namespace
 
 std::vector<Action> mainWindowActions() {
@@ -431,6 +451,8 @@ std::vector<Action> mainWindowActions() {
         {"click a picture of the main window", 3, onMainWindow, clickPicture},
         {"minimize the main window", 2, onMainWindow, minimize},
         {"close the main window", 1, onMainWindow, closeMainWindow},
+        {"choose Exit in the main window's menu", 1, onMainWindow, exitByMenu},
+        {"click the Exit picture", 1, onMainWindow, exitByPicture},
         {"restore the main window", 4, mainWindowMinimized, restore},
         {"close the minimized main window", 1, mainWindowMinimized, closeMainWindow},
     };
@@ -438,8 +460,9 @@ std::vector<Action> mainWindowActions() {
 
 std::vector<Action> allActions() {
     std::vector<Action> actions = mainWindowActions();
-    const std::vector<Action> dialog = inputProblemActions();
-    actions.insert(actions.end(), dialog.begin(), dialog.end());
+    for (const std::vector<Action>& table : {inputProblemActions(), helpActions(), aboutBoxActions()}) {
+        actions.insert(actions.end(), table.begin(), table.end());
+    }
     return actions;
 }
 

@@ -5,6 +5,7 @@
 
 #include "main/frmWarning.h"
 #include "shared/ProgramFlags.h"
+#include "startup/frmAbout.h"
 
 #include "levora/estimation_request.h"
 #include "levora/toolkit/form.h"
@@ -77,9 +78,11 @@ struct Soak::Step {
     int elasticityBefore = -1;
     int rangeBefore = -1;
     int windowStateBefore = 0;
+    HelpView helpBefore;
     std::vector<GoPress> presses;
     std::optional<std::string> revenueAfterGo;
-    int dialogsOpened = 0;
+    /// The names of the dialogs that came up, in order.
+    std::vector<std::string> dialogs;
 };
 
 Soak::Soak(std::uint64_t seed, std::vector<Action> actions)
@@ -143,6 +146,7 @@ void Soak::takeAction() {
     step.elasticityBefore = window_->Combo1->ListIndex();
     step.rangeBefore = window_->Combo2->ListIndex();
     step.windowStateBefore = window_->WindowState();
+    step.helpBefore = helpView();
     if (step.action == nullptr) {
         problem("no action of the table applies");
         current_ = outer;
@@ -223,7 +227,7 @@ void Soak::driveDialog(QWidget& dialog) {
     if (&dialog != lastDialog_) {
         lastDialog_ = &dialog;
         actionsInDialog_ = 0;
-        ++current_->dialogsOpened;
+        current_->dialogs.push_back(name(dialog));
         note("the dialog " + name(dialog) + " came up");
         ++outcomes_["dialog " + name(dialog) + " came up"];
         if (qobject_cast<ui::frmWarning*>(&dialog) != nullptr && window_ != nullptr) {
@@ -283,8 +287,16 @@ void Soak::checkGoPresses(Step& step) {
                 std::to_string(step.expect.goPresses) + " presses were expected");
     }
     if (step.presses.empty()) {
-        if (step.dialogsOpened > 0) {
-            problem("a dialog came up without a press of \"GO\"");
+        const std::vector<std::string> expected =
+            step.expect.opensDialog ? std::vector{*step.expect.opensDialog} : std::vector<std::string>{};
+        if (step.dialogs != expected) {
+            std::string names;
+            for (const std::string& dialog : step.dialogs) {
+                names += " " + dialog;
+            }
+            problem(expected.empty() ? "a dialog came up without a press of \"GO\":" + names
+                                     : "the dialog " + expected.front() + " was expected, and came up:" +
+                                           (names.empty() ? std::string(" none") : names));
         }
         return;
     }
@@ -295,9 +307,9 @@ void Soak::checkGoPresses(Step& step) {
     note("GO on " + quoted(go.text) + ", elasticity " + std::to_string(go.elasticity) + ", range " +
          std::to_string(go.range) + ": " + std::string(verdictName(outcome.verdict)));
     ++outcomes_["GO " + std::string(verdictName(outcome.verdict))];
-    if (step.dialogsOpened != (rejected ? 1 : 0)) {
+    if (step.dialogs.size() != (rejected ? 1U : 0U)) {
         problem("the request was " + std::string(verdictName(outcome.verdict)) + " but " +
-                std::to_string(step.dialogsOpened) + " dialogs came up");
+                std::to_string(step.dialogs.size()) + " dialogs came up");
     }
     step.revenueAfterGo = outcome.revenueText;
     if (rejected) {
@@ -331,6 +343,11 @@ void Soak::checkExpectation(const Step& step) {
         problem("the main window's state is " + std::to_string(window_->WindowState()) + " where " +
                 std::to_string(state) + " was expected");
     }
+    const HelpView help = helpView();
+    const HelpView expectedHelp = expect.help.value_or(step.helpBefore);
+    if (help != expectedHelp) {
+        problem("the help shows " + describe(help) + " where " + describe(expectedHelp) + " was expected");
+    }
     const QWidget* dialog = step.dialog.data();
     if (expect.closesDialog && dialog != nullptr) {
         if (dialog->isVisible() || dialog == dialogInFront()) {
@@ -348,6 +365,7 @@ void Soak::checkExpectation(const Step& step) {
 
 void Soak::checkEveryTime() {
     record(windowFlagProblems());
+    record(helpWindowProblems());
     if (QApplication::activePopupWidget() != nullptr) {
         problem("a popup is still open");
     }
@@ -368,12 +386,15 @@ void Soak::checkEveryTime() {
     if (forms::frmWarning.isLoaded()) {
         problem("the Input Problem dialog is still loaded");
     }
+    if (forms::frmAbout.isLoaded()) {
+        problem("the About box is still loaded");
+    }
     record(leakProblems());
 }
 
 void Soak::checkProgramEnded() {
     if (!toolkit::hasEnded()) {
-        problem("closing the main window did not end the program");
+        problem("the action did not end the program");
         return;
     }
     if (dialogInFront() != nullptr) {
@@ -394,8 +415,7 @@ bool Soak::mainWindowGone() const { return window_ == nullptr || forms::Form1.ex
 
 void Soak::startProgram() {
     // A new run of the program starts with its flags as they are built.
-    ui::MapWindowLoaded = 0;
-    ui::HelpWindowOpen.clear();
+    resetWindowFlags();
     results_.reset();
     // The program starts from nothing, as a new run of it does.
     toolkit::releaseForms();
@@ -441,5 +461,13 @@ std::string Soak::summary() const {
 }
 
 std::string name(const QObject& object) { return object.objectName().toStdString(); }
+
+void resetWindowFlags() {
+    ui::MapWindowLoaded = 0;
+    for (ui::WindowFlag* flag : {&ui::HelpWindowOpen, &ui::TopicsDialogOpen, &ui::NotePageOpen, &ui::HowToPageOpen,
+                                 &ui::GlossaryPageOpen}) {
+        flag->clear();
+    }
+}
 
 } // namespace levora::soak

@@ -5,7 +5,8 @@
 // situation at hand, and after every action checks what must always hold:
 // the window flags against the loaded windows, no dialog left open that the
 // action should have closed, the result area in exactly one of its looks and
-// showing the engine's answer for the last accepted "GO", no window leaked.
+// showing the engine's answer for the last accepted "GO", the help window
+// with its one child and that child's caption, no window leaked.
 // When a modal dialog comes up during an action, the soak takes its next
 // actions inside the dialog's wait. All chance comes from one seed, so a
 // failing run replays with the same seed and number of actions.
@@ -53,12 +54,18 @@ struct Expectation {
     /// or stays in front.
     bool closesDialog = false;
     bool keepsDialog = false;
-    /// The action closes the main window, which ends the program.
+    /// The name of the modal dialog the action brings up, other than the one
+    /// a press of "GO" may bring up.
+    std::optional<std::string> opensDialog;
+    /// The action ends the program: closing the main window or Exit.
     bool endsProgram = false;
     std::optional<QString> revenueText;
     std::optional<int> elasticity;
     std::optional<int> range;
+    /// The main window's state.
     std::optional<int> windowState;
+    /// What the help system shows.
+    std::optional<HelpView> help;
 };
 
 /// The inputs at the moment "GO" was pressed.
@@ -154,6 +161,9 @@ private:
     std::map<std::string, long> outcomes_;
     std::chrono::steady_clock::duration elapsed_{};
 };
+
+/// Sets the window flags as a fresh run of the program has them.
+void resetWindowFlags();
 
 /// A text for the log: printable ASCII as it is, anything else escaped, and
 /// a long text cut short with its length.

@@ -8,9 +8,13 @@
 #include "hands.h"
 #include "soak.h"
 
+#include "help/MDIForm1.h"
+#include "help/frmDLG.h"
+#include "help/frmNote.h"
 #include "main/Form1.h"
 #include "main/frmWarning.h"
 #include "shared/ProgramFlags.h"
+#include "startup/frmAbout.h"
 
 #include "levora/toolkit/form.h"
 
@@ -21,10 +25,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <iostream>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -77,8 +83,7 @@ protected:
     void TearDown() override {
         toolkit::releaseForms();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        ui::MapWindowLoaded = 0;
-        ui::HelpWindowOpen.clear();
+        resetWindowFlags();
     }
 
     QuietPopups quiet;
@@ -134,6 +139,73 @@ TEST_F(SoakTest, ABrokenExpectationFailsWithAReportThatReplays) {
     Soak again(7, tableWithABrokenRow());
     EXPECT_EQ(again.run(5000), first) << "the same seed took another course";
 }
+
+// Faults of the help system the invariants must catch: each row does what a
+// faulty program would, and the soak must stop at that row with the problem
+// named.
+struct Fault {
+    const char* name;
+    Action row;
+    const char* problem;
+    friend void PrintTo(const Fault& fault, std::ostream* out) { *out << fault.name; }
+};
+
+bool helpClosed(const Soak& soak) {
+    return Soak::dialogInFront() == nullptr && soak.mainWindow().WindowState() == 0 && !forms::MDIForm1.isLoaded();
+}
+
+bool topicsUp(const Soak& /*soak*/) { return Soak::dialogInFront() == nullptr && forms::frmDLG.isLoaded(); }
+
+bool mainWindowUp(const Soak& soak) {
+    return Soak::dialogInFront() == nullptr && soak.mainWindow().WindowState() == 0;
+}
+
+const std::array<Fault, 6> faults{{
+    {"HelpOpensUnasked",
+     {"open the help unannounced", 5, helpClosed, [](Soak& soak) { soak.mainWindow().mnuHelpTopic->trigger(); }},
+     "the help shows frmDLG where closed was expected"},
+    {"ASecondChild",
+     {"show a page beside the topics", 5, topicsUp,
+      [](Soak& soak) {
+          forms::frmNote->Show();
+          soak.expect().help = helpView();
+      }},
+     "the help window holds 2 children: frmDLG,frmNote"},
+    {"AWrongCaption",
+     {"retitle the help window", 5, topicsUp, [](Soak& /*soak*/) { forms::MDIForm1->setCaption("Help"); }},
+     "the help window's caption is \"Help\" while it shows frmDLG"},
+    {"AStaleFlag",
+     {"set the glossary flag", 5, helpClosed, [](Soak& /*soak*/) { ui::GlossaryPageOpen = 1; }},
+     "GlossaryPageOpen is 1 while frmGloss is not loaded"},
+    {"AnAboutBoxLeftLoaded",
+     {"load an About box", 5, mainWindowUp, [](Soak& /*soak*/) { forms::frmAbout.Load(); }},
+     "the About box is still loaded"},
+    {"NoAboutBox",
+     {"announce the About box", 5, mainWindowUp, [](Soak& soak) { soak.expect().opensDialog = "frmAbout"; }},
+     "the dialog frmAbout was expected, and came up: none"},
+}};
+
+class HelpFault : public SoakTest, public ::testing::WithParamInterface<Fault> {};
+
+TEST_P(HelpFault, StopsTheSoakAtItsRowWithTheProblemNamed) {
+    std::vector<Action> actions = allActions();
+    actions.push_back(GetParam().row);
+    Soak soak(5, std::move(actions));
+    const std::string failure = soak.run(3000);
+    ASSERT_FALSE(failure.empty()) << "the fault went unnoticed";
+    EXPECT_NE(failure.find(GetParam().problem), std::string::npos) << failure;
+    // The failing action is the last one logged, before the replay line.
+    const std::size_t replay = failure.rfind("\nreplay:");
+    const std::size_t lastAction = failure.rfind("\n  #", replay);
+    ASSERT_NE(lastAction, std::string::npos) << failure;
+    EXPECT_NE(failure.substr(lastAction, replay - lastAction).find(GetParam().row.name), std::string::npos)
+        << failure;
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, HelpFault, ::testing::ValuesIn(faults),
+                         [](const ::testing::TestParamInfo<Fault>& param) {
+                             return std::string(param.param.name);
+                         });
 
 TEST_F(SoakTest, TheSameSeedTakesTheSameCourse) {
     std::string first;
