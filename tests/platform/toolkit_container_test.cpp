@@ -42,7 +42,7 @@ QPointer<Container>& theContainer() {
     return container;
 }
 
-MdiForm& container() {
+Container& containerWindow() {
     Container* existing = theContainer().data();
     if (existing == nullptr || existing->isUnloaded()) {
         existing = new Container;
@@ -51,6 +51,8 @@ MdiForm& container() {
     existing->Load();
     return *existing;
 }
+
+MdiForm& container() { return containerWindow(); }
 
 class Child : public Form {
 public:
@@ -80,8 +82,7 @@ TEST_F(ContainerTest, ShowingAChildLoadsAndShowsItsContainerFirst) {
     auto* child = new Child(QStringLiteral("A"));
     child->Show();
     EXPECT_EQ(events(), (std::vector<QString>{QStringLiteral("container load"), QStringLiteral("A load")}));
-    Container* window = theContainer().data();
-    ASSERT_NE(window, nullptr);
+    Container* window = &containerWindow();
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(child->isVisible());
     EXPECT_EQ(child->window(), window);
@@ -95,18 +96,20 @@ TEST_F(ContainerTest, UnloadingTheContainerUnloadsItsChildrenFirst) {
     first->Show();
     second->Show();
     events().clear();
-    theContainer()->Unload();
+    Container& window = containerWindow();
+    window.Unload();
     EXPECT_EQ(events(), (std::vector<QString>{QStringLiteral("A unload"), QStringLiteral("B unload"),
                                               QStringLiteral("container unload")}));
-    EXPECT_TRUE(theContainer()->isUnloaded());
+    EXPECT_TRUE(window.isUnloaded());
 }
 
 TEST_F(ContainerTest, AChildThatCancelsItsUnloadKeepsTheContainerLoaded) {
     auto* child = new Child(QStringLiteral("A"));
     child->Show();
     child->cancelUnload = true;
-    theContainer()->Unload();
-    EXPECT_TRUE(theContainer()->isLoaded());
+    Container& window = containerWindow();
+    window.Unload();
+    EXPECT_TRUE(window.isLoaded());
     EXPECT_TRUE(child->isLoaded());
     child->cancelUnload = false;
 }
@@ -114,14 +117,15 @@ TEST_F(ContainerTest, AChildThatCancelsItsUnloadKeepsTheContainerLoaded) {
 TEST_F(ContainerTest, AChildUnloadedFromItsOwnHandlerIsDestroyedOnlyLater) {
     auto* child = new Child(QStringLiteral("A"));
     child->Show();
+    Container& window = containerWindow();
     const QPointer<Child> watched = child;
     child->Unload();
     EXPECT_TRUE(child->isUnloaded());
     EXPECT_FALSE(watched.isNull()) << "still there while its caller runs";
-    EXPECT_TRUE(theContainer()->childForms().isEmpty());
+    EXPECT_TRUE(window.childForms().isEmpty());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(watched.isNull());
-    EXPECT_TRUE(theContainer()->isLoaded()) << "the container stays open without children";
+    EXPECT_TRUE(window.isLoaded()) << "the container stays open without children";
 }
 
 TEST_F(ContainerTest, AChildCannotBeShownModally) {
@@ -133,7 +137,7 @@ TEST_F(ContainerTest, AChildLargerThanTheClientAreaIsScrolled) {
     auto* child = new Child(QStringLiteral("Large"), 12000, 9000);
     child->Show();
     QCoreApplication::processEvents();
-    const QMdiArea* workspace = theContainer()->workspace();
+    const QMdiArea* workspace = containerWindow().workspace();
     EXPECT_GT(workspace->horizontalScrollBar()->maximum(), 0);
     EXPECT_GT(workspace->verticalScrollBar()->maximum(), 0);
     EXPECT_EQ(child->parentWidget()->geometry().topLeft(), QPoint(0, 0));
@@ -143,7 +147,7 @@ TEST_F(ContainerTest, AChildLargerThanTheClientAreaIsScrolled) {
 TEST_F(ContainerTest, AltSpaceThenEnterRestoresAMinimizedWindowAndFocusesIt) {
     auto* child = new Child(QStringLiteral("A"));
     child->Show();
-    Container* window = theContainer().data();
+    Container* window = &containerWindow();
     window->setWindowState(1);
     SendKeys(QStringLiteral("%{ }"), true);
     EXPECT_TRUE(window->isWindowMenuOpen());
@@ -157,7 +161,7 @@ TEST_F(ContainerTest, AltSpaceThenEnterRestoresAMinimizedWindowAndFocusesIt) {
 TEST_F(ContainerTest, AnyOtherKeyClosesTheWindowMenuAndDoesNothingElse) {
     auto* child = new Child(QStringLiteral("A"));
     child->Show();
-    Container* window = theContainer().data();
+    Container* window = &containerWindow();
     window->setWindowState(1);
     SendKeys(QStringLiteral("%{ }{Esc}"), true);
     EXPECT_FALSE(window->isWindowMenuOpen());

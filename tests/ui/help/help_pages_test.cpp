@@ -101,7 +101,7 @@ TEST_P(ChildLayout, PlacesEveryPartWhereItsLoadPutsIt) {
         EXPECT_EQ(object->property("Top").toDouble(), placed.top) << name;
         EXPECT_EQ(object->property("Width").toDouble(), placed.width) << name;
         EXPECT_EQ(object->property("Height").toDouble(), placed.height) << name;
-        if (const auto* widget = qobject_cast<const QWidget*>(object); widget != child) {
+        if (const auto* widget = qobject_cast<const QWidget*>(object); widget != nullptr && widget != child) {
             EXPECT_TRUE(widget->isVisible()) << name;
         }
     }
@@ -160,7 +160,7 @@ TEST_F(HelpTest, TheLinksShowTheHandAndTheirTips) {
 // upper part only.
 TEST_F(HelpTest, TheNoticePictureBoxReachesBelowThePage) {
     requestHelp();
-    help()->Command2_Click();
+    forms::MDIForm1->Command2_Click();
     frmNote* page = forms::frmNote.existing();
     ASSERT_NE(page, nullptr);
     EXPECT_GT(page->Picture1->Top() + page->Picture1->Height(), page->Height());
@@ -170,7 +170,7 @@ TEST_F(HelpTest, TheNoticePictureBoxReachesBelowThePage) {
 // The how-to picture is 400 pixels (6000 twips) high; its box is 5025 twips.
 TEST_F(HelpTest, TheHowToPictureIsCutAtTheBottomOfItsBox) {
     requestHelp();
-    help()->command3_Click();
+    forms::MDIForm1->command3_Click();
     frmHowTo* page = forms::frmHowTo.existing();
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(page->Picture1->height(), 335);
@@ -189,7 +189,7 @@ class PageText : public HelpTest, public ::testing::WithParamInterface<TextCase>
 // A screen reader reads the page's picture by its accessible description.
 TEST_P(PageText, ThePagePictureCarriesTheFullEnglishText) {
     requestHelp();
-    GetParam().show(*help());
+    GetParam().show(forms::MDIForm1.get());
     toolkit::PictureBox* picture = GetParam().picture();
     ASSERT_NE(picture, nullptr);
     const QString sample =
@@ -202,22 +202,20 @@ TEST_P(PageText, ThePagePictureCarriesTheFullEnglishText) {
 INSTANTIATE_TEST_SUITE_P(
     Pages, PageText,
     ::testing::Values(TextCase{"Notice", [](MDIForm1& w) { w.Command2_Click(); },
-                               [] { return forms::frmNote.existing()->Picture1; }, help::NoticeParagraphs[1]},
+                               [] { return forms::frmNote->Picture1; }, help::NoticeParagraphs[1]},
                       TextCase{"HowTo", [](MDIForm1& w) { w.command3_Click(); },
-                               [] { return forms::frmHowTo.existing()->Picture1; },
-                               help::HowToInputs.notes[1].english},
+                               [] { return forms::frmHowTo->Picture1; }, help::HowToInputs.notes[1].english},
                       TextCase{"Glossary", [](MDIForm1& w) { w.Command4_Click(); },
-                               [] { return forms::frmGloss.existing()->Picture1; },
-                               help::Glossary.back().englishDefinition}),
+                               [] { return forms::frmGloss->Picture1; }, help::Glossary.back().englishDefinition}),
     [](const ::testing::TestParamInfo<TextCase>& param) { return std::string(param.param.name); });
 
 TEST_F(HelpTest, ThePageTitlesFitTheirLabels) {
     requestHelp();
-    help()->Command2_Click();
-    const toolkit::Label* notice = forms::frmNote.existing()->Label1;
+    forms::MDIForm1->Command2_Click();
+    const toolkit::Label* notice = forms::frmNote->Label1;
     EXPECT_LE(QFontMetrics(notice->font()).horizontalAdvance(notice->text()), notice->width());
-    help()->Command4_Click();
-    const toolkit::Label* glossary = forms::frmGloss.existing()->Label1;
+    forms::MDIForm1->Command4_Click();
+    const toolkit::Label* glossary = forms::frmGloss->Label1;
     EXPECT_LE(QFontMetrics(glossary->font()).horizontalAdvance(glossary->text()), glossary->width());
 }
 

@@ -92,13 +92,13 @@ TEST_P(HelpTopicsCommand, WithTheHelpClosedOpensTheTopicsAndSendsNoKeys) {
 TEST_P(HelpTopicsCommand, WithTheHelpOpenShowsTheTopicsThenSendsTheWindowMenuKeysOnce) {
     requestHelp();
     ASSERT_NE(help(), nullptr);
-    help()->Command4_Click();
+    forms::MDIForm1->Command4_Click();
     const KeyLog log;
     GetParam().give(*main);
     EXPECT_EQ(log.presses, windowMenuKeys);
     EXPECT_EQ(children(), QStringList{QStringLiteral("frmDLG")});
     EXPECT_TRUE(GlossaryPageOpen == 0);
-    EXPECT_FALSE(help()->isWindowMenuOpen()) << "Enter took the menu's item and closed it";
+    EXPECT_FALSE(forms::MDIForm1->isWindowMenuOpen()) << "Enter took the menu's item and closed it";
 }
 
 TEST_P(HelpTopicsCommand, BringsAMinimizedHelpWindowBack) {
@@ -125,7 +125,7 @@ class ExitCommand : public HelpTest, public ::testing::WithParamInterface<HelpCo
 TEST_P(ExitCommand, EndsTheProgramWithoutAnyUnloadHandler) {
     requestHelp();
     ASSERT_NE(help(), nullptr);
-    help()->Command2_Click();
+    forms::MDIForm1->Command2_Click();
     GetParam().give(*main);
     EXPECT_TRUE(toolkit::hasEnded());
     EXPECT_TRUE(HelpWindowOpen == 1);
