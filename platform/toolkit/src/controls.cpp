@@ -4,6 +4,7 @@
 
 #include "click.h"
 
+#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -18,8 +19,11 @@ void name(QObject& control, const QString& objectName) { control.setObjectName(o
 /// The width of the classic sunken edge, two lines of shade on each side.
 constexpr int SunkenEdgeWidth = 2;
 
+// Decoded through QImage: a QPixmap made from a file name goes into Qt's
+// pixmap cache, which would keep every page picture ever shown resident for
+// the rest of the run.
 QPixmap loadPicture(const QString& resource) {
-    QPixmap picture(resource);
+    QPixmap picture = QPixmap::fromImage(QImage(resource));
     if (picture.isNull()) {
         throw RunTimeError(Failure::InvalidPropertyValue, "no picture at " + resource.toStdString());
     }
