@@ -1,6 +1,9 @@
 #include "hands.h"
 
 #include "random.h"
+#include "soak.h"
+
+#include "levora/toolkit/form.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -10,6 +13,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <string>
 
 namespace levora::soak {
 
@@ -76,6 +80,23 @@ void type(QWindow& window, const QString& text) {
 void paste(QWindow& window, const QString& text) {
     QGuiApplication::clipboard()->setText(text);
     press(window, QKeySequence::Paste);
+}
+
+void changeWindowState(Soak& soak, toolkit::Form& window, int state) {
+    if (soak.random().oneIn(2)) {
+        soak.note("WindowState = " + std::to_string(state));
+        window.setWindowState(state);
+    } else {
+        soak.note("by the window system");
+        if (state == 1) {
+            window.windowHandle()->showMinimized();
+        } else {
+            window.windowHandle()->showNormal();
+        }
+    }
+    if (state == 0) {
+        window.activateWindow();
+    }
 }
 
 } // namespace levora::soak

@@ -12,9 +12,14 @@
 class QWidget;
 class QWindow;
 
+namespace levora::toolkit {
+class Form;
+}
+
 namespace levora::soak {
 
 class Random;
+class Soak;
 
 /// A random point inside a widget, in its coordinates, two pixels clear of
 /// its edges where it is large enough.
@@ -46,5 +51,10 @@ void type(QWindow& window, const QString& text);
 
 /// Puts text on the clipboard and pastes it.
 void paste(QWindow& window, const QString& text);
+
+/// Minimizes (1) or restores (0) a window, at random through its WindowState
+/// or through the window system; a restored window is activated, as a window
+/// manager does.
+void changeWindowState(Soak& soak, toolkit::Form& window, int state);
 
 } // namespace levora::soak

@@ -224,29 +224,13 @@ void closeHelpByCloseBox(Soak& soak) {
 }
 
 void minimizeHelp(Soak& soak) {
-    ui::MDIForm1& window = *helpWindow();
     soak.expect().help = HelpView{helpView().child, 1};
-    if (soak.random().oneIn(2)) {
-        soak.note("WindowState = 1");
-        window.setWindowState(1);
-    } else {
-        soak.note("by the window system");
-        window.windowHandle()->showMinimized();
-    }
+    changeWindowState(soak, *helpWindow(), 1);
 }
 
 void restoreHelp(Soak& soak) {
-    ui::MDIForm1& window = *helpWindow();
     soak.expect().help = HelpView{helpView().child, 0};
-    if (soak.random().oneIn(2)) {
-        soak.note("WindowState = 0");
-        window.setWindowState(0);
-    } else {
-        soak.note("by the window system");
-        window.windowHandle()->showNormal();
-    }
-    // A window manager activates the window it restores.
-    window.activateWindow();
+    changeWindowState(soak, *helpWindow(), 0);
 }
 
 // A modal dialog blocks every other window: a click on the help window or

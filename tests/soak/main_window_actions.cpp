@@ -384,28 +384,12 @@ void clickPicture(Soak& soak) {
 // The window as a whole.
 
 void minimize(Soak& soak) {
-    ui::Form1& window = soak.mainWindow();
-    if (soak.random().oneIn(2)) {
-        soak.note("WindowState = 1");
-        window.setWindowState(1);
-    } else {
-        soak.note("by the window system");
-        window.windowHandle()->showMinimized();
-    }
+    changeWindowState(soak, soak.mainWindow(), 1);
     soak.expect().windowState = 1;
 }
 
 void restore(Soak& soak) {
-    ui::Form1& window = soak.mainWindow();
-    if (soak.random().oneIn(2)) {
-        soak.note("WindowState = 0");
-        window.setWindowState(0);
-    } else {
-        soak.note("by the window system");
-        window.windowHandle()->showNormal();
-    }
-    // A window manager activates the window it restores.
-    window.activateWindow();
+    changeWindowState(soak, soak.mainWindow(), 0);
     soak.expect().windowState = 0;
 }
 
