@@ -42,12 +42,20 @@ void MDIForm1::buildToolBar() {
             picture(picToolBar, QString::fromLatin1(name), QString::fromLatin1(resource), toolTip, toolTip);
         image->Move(0, 0, 795, 330);
         image->setMouseIcon(pointingHand());
+        // The menu bar carries the same commands for the keyboard.
+        image->setRole(toolkit::PictureRole::Button);
         return image;
     };
     Image1 = button("Image1", "help_exit_button", QStringLiteral("Exit"));
     Image2 = button("Image2", "help_notice_button", QStringLiteral("Notice the data and results"));
     Image3 = button("Image3", "help_howto_button", QStringLiteral("How to get inputs and outputs"));
     Image4 = button("Image4", "help_glossary_button", QStringLiteral("Glossary"));
+    picToolBar->setAccessibleName(QStringLiteral("Toolbar"));
+    picToolBar->setDescription(QStringLiteral("Buttons to close the help and to open each help page."));
+    Image1->setDescription(QStringLiteral("Closes the help window."));
+    Image2->setDescription(QStringLiteral("Shows the page of notes on the data and the results."));
+    Image3->setDescription(QStringLiteral("Shows the page on how to give the inputs and read the outputs."));
+    Image4->setDescription(QStringLiteral("Shows the glossary of the terms the program uses."));
 }
 
 void MDIForm1::buildMenu() {

@@ -19,6 +19,8 @@ toolkit::Image* link(QWidget* container, const char* name, const char* resource,
         picture(container, QString::fromLatin1(name), QString::fromLatin1(resource), toolTip, toolTip);
     image->Move(720, top, width, 300);
     image->setMouseIcon(pointingHand());
+    image->setRole(toolkit::PictureRole::Link);
+    image->setTabStop(true);
     return image;
 }
 
@@ -32,6 +34,11 @@ frmDLG::frmDLG() : Form(QStringLiteral("frmDLG"), &helpWindow, 6000, 4000) {
     Image2 = link(client(), "Image2", "link_notice", QStringLiteral("Notice the data and results"), 1200, 2280);
     Image3 = link(client(), "Image3", "link_howto", QStringLiteral("How to get inputs and outputs"), 1680, 1935);
     Image4 = link(client(), "Image4", "link_glossary", QStringLiteral("Glossary"), 2160, 540);
+    Image5->setDescription(QStringLiteral("The title of the help topics."));
+    Image2->setDescription(QStringLiteral("Opens the page of notes on the data and the results."));
+    Image3->setDescription(QStringLiteral("Opens the page on how to give the inputs and read the outputs."));
+    Image4->setDescription(QStringLiteral("Opens the glossary of the terms the program uses."));
+    Image2->setFocus();
     toolkit::connectEvent(Image2, &toolkit::Image::Click, this, &frmDLG::Image2_Click);
     toolkit::connectEvent(Image3, &toolkit::Image::Click, this, &frmDLG::Image3_Click);
     toolkit::connectEvent(Image4, &toolkit::Image::Click, this, &frmDLG::Image4_Click);

@@ -21,6 +21,7 @@ double single(double twips) { return static_cast<double>(static_cast<float>(twip
 
 frmGloss::frmGloss() : Form(QStringLiteral("frmGloss"), &helpWindow, 6225, 6000) {
     Label1 = pageTitle(client(), QStringLiteral("Glossary"), 2055);
+    Label1->setDescription(QStringLiteral("The title of the help page that explains the program's terms."));
     Image1 = picture(client(), QStringLiteral("Image1"), QStringLiteral("glossary_title"), QString(),
                      QStringLiteral("Vocabulary"));
     Image1->setAccessibleName(QStringLiteral("Vocabulary"));

@@ -19,7 +19,10 @@ frmNote::frmNote() : Form(QStringLiteral("frmNote"), &helpWindow, 6600, 5800) {
                      QStringLiteral("The national flag of North Korea"));
     Image1->setAccessibleName(QStringLiteral("Flag of North Korea"));
     Image1->setVisible(false);
+    Picture2->setAccessibleName(QStringLiteral("Flag"));
+    Picture2->setDescription(QStringLiteral("The frame around the flag of North Korea."));
     Label1 = pageTitle(client(), QStringLiteral("Notice the data and results"), 3405);
+    Label1->setDescription(QStringLiteral("The title of the help page of notes on the data and the results."));
     Picture1 = pagePicture(client(), "note_page", Label1->Caption(), help::notePageText());
 }
 

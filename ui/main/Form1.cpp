@@ -44,9 +44,12 @@ QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-toolkit::Label* resultLabel(QWidget* container, const QString& name, double top) {
+// The label's text, the result itself, is what a screen reader reads as its
+// name; the description says what the value is.
+toolkit::Label* resultLabel(QWidget* container, const QString& name, double top, const QString& description) {
     auto* label = new toolkit::Label(container, name);
     label->Move(1680, top, 2235, 255);
+    label->setDescription(description);
     label->setFont(arialBold());
     label->setForeColor(Green);
     label->setBackColor(Grey);
@@ -75,14 +78,18 @@ Form1::Form1()
 void Form1::buildTopBar() {
     Picture1 = new toolkit::PictureBox(client(), QStringLiteral("Picture1"));
     Picture1->Move(0, 0, 5055, 375);
+    Picture1->setAccessibleName(QStringLiteral("Top bar"));
+    Picture1->setDescription(QStringLiteral("The bar with the Exit and Help pictures."));
     Image7 = picture(Picture1, QStringLiteral("Image7"), QStringLiteral("exit_button"), QStringLiteral("Exit"),
-                     QStringLiteral("Exit"));
+                     QStringLiteral("Ends the program at once, as Exit in the menu bar does."));
     Image7->Move(90, 105, 465, 255);
     Image7->setMouseIcon(pointingHand());
+    Image7->setRole(toolkit::PictureRole::Button);
     Image8 = picture(Picture1, QStringLiteral("Image8"), QStringLiteral("help_button"), QStringLiteral("Help"),
-                     QStringLiteral("Help"));
+                     QStringLiteral("Opens the help topics, as Help Topics in the Help menu does."));
     Image8->Move(575, 100, 465, 255);
     Image8->setMouseIcon(pointingHand());
+    Image8->setRole(toolkit::PictureRole::Button);
     Line5 = new toolkit::Line(Picture1, QStringLiteral("Line5"));
     Line6 = new toolkit::Line(Picture1, QStringLiteral("Line6"));
     Line6->setBorderColor(systemColour(SystemColour::WindowBackground));
@@ -92,28 +99,39 @@ void Form1::buildResultPanel() {
     Picture2 = new toolkit::PictureBox(client(), QStringLiteral("Picture2"));
     Picture2->Move(0, 360, 5063, 5850);
     Picture2->setBackColor(systemColour(SystemColour::ToolTipBackground));
+    Picture2->setAccessibleName(QStringLiteral("Estimation"));
+    Picture2->setDescription(
+        QStringLiteral("The results at the top, the three input steps and the GO button below them."));
     Picture3 = new toolkit::PictureBox(Picture2, QStringLiteral("Picture3"));
     Picture3->Move(400, 240, 4125, 1335);
     Picture3->setBackColor(LightCyan);
+    Picture3->setAccessibleName(QStringLiteral("Results"));
+    Picture3->setDescription(
+        QStringLiteral("The results of the last estimation, or a greeting while there are none to show."));
     Image6 = picture(Picture3, QStringLiteral("Image6"), QStringLiteral("welcome"), QStringLiteral("Welcome"),
-                     QStringLiteral("Welcome"));
+                     QStringLiteral("A greeting, shown while no results are on display."));
     Image6->Move(1480, 360, 600, 420);
     Image1a = picture(Picture3, QStringLiteral("Image1a"), QStringLiteral("result_burden"),
-                      QStringLiteral("The tax burden is (WON)  "), QStringLiteral("The tax burden is (in won)"));
+                      QStringLiteral("The tax burden is (WON)  "),
+                      QStringLiteral("The caption of the first result: the tax burden, in won."));
     Image1a->Move(75, 75, 1440, 300);
     Image1b = picture(Picture3, QStringLiteral("Image1b"), QStringLiteral("result_progressivity"),
-                      QStringLiteral("The progressivity is  "), QStringLiteral("The progressivity is"));
+                      QStringLiteral("The progressivity is  "),
+                      QStringLiteral("The caption of the second result: the progressivity of the tax."));
     Image1b->Move(75, 390, 1440, 300);
-    Image1c =
-        picture(Picture3, QStringLiteral("Image1c"), QStringLiteral("result_redistribution"),
-                QStringLiteral("The redistribution effect is  "), QStringLiteral("The redistribution effect is"));
+    Image1c = picture(Picture3, QStringLiteral("Image1c"), QStringLiteral("result_redistribution"),
+                      QStringLiteral("The redistribution effect is  "),
+                      QStringLiteral("The caption of the third result: the redistribution effect of the tax."));
     Image1c->Move(75, 705, 1440, 300);
     for (toolkit::Image* caption : {Image1a, Image1b, Image1c}) {
         caption->setVisible(false);
     }
-    Label6 = resultLabel(Picture3, QStringLiteral("Label6"), 135);
-    Label7 = resultLabel(Picture3, QStringLiteral("Label7"), 438);
-    Label8 = resultLabel(Picture3, QStringLiteral("Label8"), 728);
+    Label6 = resultLabel(Picture3, QStringLiteral("Label6"), 135,
+                         QStringLiteral("Tax burden of one person in the chosen income range, in won."));
+    Label7 = resultLabel(Picture3, QStringLiteral("Label7"), 438,
+                         QStringLiteral("Progressivity of the tax, in hundred parts per million (hppm)."));
+    Label8 = resultLabel(Picture3, QStringLiteral("Label8"), 728,
+                         QStringLiteral("Redistribution effect of the tax, in hundred parts per million (hppm)."));
 }
 
 void Form1::buildSteps() {
@@ -129,6 +147,7 @@ void Form1::buildSteps() {
     Text2->Move(600, 2640, 3615, 375);
     Text2->setToolTip(QStringLiteral("Enter a number here"));
     Text2->setAccessibleName(QStringLiteral("Total tax revenue (hundred million won)"));
+    Text2->setDescription(QStringLiteral("Type the proposed total tax revenue, in hundreds of millions of won."));
     Image4 = picture(Picture2, QStringLiteral("Image4"), QStringLiteral("step2_elasticity"),
                      QStringLiteral("Step 2 - Choose the tax elasticity"),
                      QStringLiteral("Step 2: choose the elasticity"));
@@ -137,6 +156,7 @@ void Form1::buildSteps() {
     Combo1->Move(600, 3480, 3615, 360);
     Combo1->setToolTip(QStringLiteral("Select a number from the list"));
     Combo1->setAccessibleName(QStringLiteral("Tax elasticity"));
+    Combo1->setDescription(QStringLiteral("Choose the income elasticity of the tax, from -0.9 to 0.9."));
     Image5 = picture(Picture2, QStringLiteral("Image5"), QStringLiteral("step3_range"),
                      QStringLiteral("Step 3 - Choose the income range (WON)"),
                      QStringLiteral("Step 3: choose the income range (in won)"));
@@ -145,10 +165,14 @@ void Form1::buildSteps() {
     Combo2->Move(600, 4320, 3615, 360);
     Combo2->setToolTip(QStringLiteral("Select a range from the list"));
     Combo2->setAccessibleName(QStringLiteral("Income range (won)"));
+    Combo2->setDescription(
+        QStringLiteral("Choose the pre-tax income range, in won, of the person to estimate for."));
     Command1 = new toolkit::CommandButton(Picture2, QStringLiteral("Command1"));
     Command1->Move(960, 4920, 488, 488);
     Command1->setCaption(QStringLiteral("GO"));
     Command1->setToolTip(QStringLiteral("Click the button"));
+    Command1->setDescription(QStringLiteral(
+        "Estimates the tax burden, the progressivity and the redistribution effect from the inputs."));
     // Enter anywhere in the window presses "GO", as in a dialog.
     Command1->setDefault(true);
     for (QWidget* entry : std::initializer_list<QWidget*>{Text2, Combo1, Combo2, Command1}) {

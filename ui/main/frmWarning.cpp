@@ -27,6 +27,7 @@ frmWarning::frmWarning()
     OKButton = new toolkit::CommandButton(client(), QStringLiteral("OKButton"));
     OKButton->Move(2400, 2880, 855, 375);
     OKButton->setCaption(QStringLiteral("OK"));
+    OKButton->setDescription(QStringLiteral("Closes the message; Enter and Esc close it too."));
     OKButton->setDefault(true);
     OKButton->setCancel(true);
     OKButton->setFocus();

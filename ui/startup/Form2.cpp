@@ -44,6 +44,8 @@ Form2::Form2()
     picFlagFrame = new toolkit::PictureBox(client(), QStringLiteral("picFlagFrame"));
     picFlagFrame->Move(0, 0, 780, 420);
     picFlagFrame->setSunkenEdge(true);
+    picFlagFrame->setAccessibleName(QStringLiteral("Flag"));
+    picFlagFrame->setDescription(QStringLiteral("The frame around the small flag of North Korea."));
     imgFlag = picture(picFlagFrame, QStringLiteral("imgFlag"), QStringLiteral("flag_small"), flagText, flagText);
     imgFlag->Move(30, 30, 720, 360);
     Line1 = new toolkit::Line(client(), QStringLiteral("Line1"));
@@ -52,7 +54,10 @@ Form2::Form2()
     lblYear->setFont(toolkit::dialogFont(12, true));
     lblYear->setBackColor(DarkBlue);
     lblYear->setForeColor(Yellow);
+    lblYear->setDescription(QStringLiteral("The current year."));
     picBand = new GradientBand(client(), QStringLiteral("picBand"));
+    picBand->setAccessibleName(QStringLiteral("Band"));
+    picBand->setDescription(QStringLiteral("A band shaded from dark blue to light blue and back."));
     const QString mapText = QStringLiteral("A map of East Asia with North Korea marked");
     imgMap = picture(client(), QStringLiteral("imgMap"), QStringLiteral("map_east_asia"), mapText, mapText);
     imgMap->Move(0, 0, 3780, 3000);

@@ -59,15 +59,19 @@ frmAbout::frmAbout()
     picIcon->setAccessibleDescription(ProgramInfo::PictureDescription());
     lblTitle = label(client(), QStringLiteral("lblTitle"), ProgramInfo::Title());
     place(*lblTitle, 1320, 240, 2805, 255);
+    lblTitle->setDescription(QStringLiteral("The name of the program."));
     lblTitle->setFont(toolkit::dialogFont(8.25, true));
     lblTitle->setForeColor(Black);
     lblVersion = label(client(), QStringLiteral("lblVersion"), ProgramInfo::Version());
     place(*lblVersion, 1440, 480, 2670, 195);
+    lblVersion->setDescription(QStringLiteral("The version of the program."));
     lblCopyRight = label(client(), QStringLiteral("lblCopyRight"), QString());
     place(*lblCopyRight, 1440, 720, 3015, 225);
+    lblCopyRight->setDescription(QStringLiteral("Who holds the copyright of the program."));
     lblCopyRight->setForeColor(Black);
     lblDisclaimer = label(client(), QStringLiteral("lblDisclaimer"), ProgramInfo::RightsNotice());
     place(*lblDisclaimer, 1440, 960, 2670, 375);
+    lblDisclaimer->setDescription(QStringLiteral("The rights reserved in the program."));
     // The white line first, so that the grey one lies on its upper edge.
     Line1[0] = line(client(), QStringLiteral("Line1(0)"), 137, 1560, 4566, 1560);
     Line1[0]->setBorderColor(White);
@@ -77,10 +81,12 @@ frmAbout::frmAbout()
     lblDescription = label(client(), QStringLiteral("lblDescription"), QString());
     place(*lblDescription, 240, 1800, 2715, 330);
     lblDescription->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblDescription->setDescription(QStringLiteral("The web address of the program's maker."));
     cmdOK = new toolkit::CommandButton(client(), QStringLiteral("cmdOK"));
     place(*cmdOK, 3360, 1800, 1020, 345);
     cmdOK->setFont(toolkit::dialogFont());
     cmdOK->setCaption(QStringLiteral("OK"));
+    cmdOK->setDescription(QStringLiteral("Closes the About box; Enter and Esc close it too."));
     cmdOK->setDefault(true);
     cmdOK->setCancel(true);
     cmdOK->setFocus();

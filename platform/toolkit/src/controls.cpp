@@ -4,11 +4,19 @@
 
 #include "click.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QFileInfo>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <qdrawutil.h>
+
+#include <utility>
 
 namespace levora::toolkit {
 
@@ -19,18 +27,93 @@ void name(QObject& control, const QString& objectName) { control.setObjectName(o
 /// The width of the classic sunken edge, two lines of shade on each side.
 constexpr int SunkenEdgeWidth = 2;
 
+/// A picture as assistive tools see it: a graphic, or a button or a link
+/// that they can press.
+class ImageAccessible : public QAccessibleWidget {
+public:
+    explicit ImageAccessible(Image* image) : QAccessibleWidget(image, QAccessible::Graphic) {}
+
+    [[nodiscard]] QAccessible::Role role() const override {
+        switch (image()->role()) {
+        case PictureRole::Button:
+            return QAccessible::Button;
+        case PictureRole::Link:
+            return QAccessible::Link;
+        case PictureRole::Picture:
+            break;
+        }
+        return QAccessible::Graphic;
+    }
+
+    [[nodiscard]] QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (image()->role() != PictureRole::Picture) {
+            names.prepend(pressAction());
+        }
+        return names;
+    }
+
+    void doAction(const QString& action) override {
+        if (action == pressAction()) {
+            image()->press();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+
+private:
+    [[nodiscard]] Image* image() const { return static_cast<Image*>(widget()); }
+};
+
+QAccessibleInterface* imageAccessible(const QString& className, QObject* object) {
+    if (className != QLatin1String(Image::staticMetaObject.className())) {
+        return nullptr;
+    }
+    auto* image = qobject_cast<Image*>(object);
+    return image != nullptr ? new ImageAccessible(image) : nullptr;
+}
+
+void installImageAccessible() {
+    static const bool installed = [] {
+        QAccessible::installFactory(&imageAccessible);
+        return true;
+    }();
+    static_cast<void>(installed);
+}
+
+bool isPressKey(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    const int key = event.key();
+    return modifiers == Qt::NoModifier && !event.isAutoRepeat() &&
+           (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space);
+}
+
+} // namespace
+
+QString doubleSizePicture(const QString& resource) {
+    const QFileInfo file(resource);
+    return file.path() + QStringLiteral("/") + file.completeBaseName() + QStringLiteral("@2x.") + file.suffix();
+}
+
 // Decoded through QImage: a QPixmap made from a file name goes into Qt's
 // pixmap cache, which would keep every page picture ever shown resident for
-// the rest of the run.
-QPixmap loadPicture(const QString& resource) {
-    QPixmap picture = QPixmap::fromImage(QImage(resource));
+// the rest of the run. At a ratio up to DoubleSizeRatio only the picture
+// itself is read.
+QPixmap loadPicture(const QString& resource, qreal devicePixelRatio) {
+    QImage image;
+    if (devicePixelRatio > DoubleSizeRatio) {
+        image = QImage(doubleSizePicture(resource));
+        image.setDevicePixelRatio(2);
+    }
+    if (image.isNull()) {
+        image = QImage(resource);
+    }
+    QPixmap picture = QPixmap::fromImage(std::move(image));
     if (picture.isNull()) {
         throw RunTimeError(Failure::InvalidPropertyValue, "no picture at " + resource.toStdString());
     }
     return picture;
 }
-
-} // namespace
 
 Label::Label(QWidget* container, const QString& name)
     : QLabel(container), ControlProperties(*this, {QPalette::Window}, {QPalette::WindowText}) {
@@ -53,7 +136,7 @@ void PictureBox::setBackColor(ColourValue colour) {
 }
 
 void PictureBox::setPicture(const QString& resource) {
-    picture_ = loadPicture(resource);
+    picture_ = loadPicture(resource, devicePixelRatioF());
     update();
 }
 
@@ -76,15 +159,56 @@ void PictureBox::paintEvent(QPaintEvent* event) {
 
 Image::Image(QWidget* container, const QString& name) : QLabel(container), ControlProperties(*this, {}, {}) {
     toolkit::name(*this, name);
+    installImageAccessible();
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setFocusPolicy(Qt::NoFocus);
 }
 
-void Image::setPicture(const QString& resource) { setPixmap(loadPicture(resource)); }
+void Image::setPicture(const QString& resource) { setPixmap(loadPicture(resource, devicePixelRatioF())); }
 
 void Image::setToolTipText(const QString& text) {
     setToolTip(text);
     setAccessibleName(text);
+}
+
+void Image::setRole(PictureRole role) {
+    role_ = role;
+    applyFocusPolicy();
+}
+
+void Image::setTabStop(bool tabStop) {
+    tabStop_ = tabStop;
+    applyFocusPolicy();
+}
+
+// A click leaves the focus where it was, as it does on a tool button.
+void Image::applyFocusPolicy() { setFocusPolicy(tabStop_ && actsOnClick() ? Qt::TabFocus : Qt::NoFocus); }
+
+void Image::press() {
+    if (actsOnClick() && isEnabled()) {
+        emit Click();
+    }
+}
+
+void Image::keyPressEvent(QKeyEvent* event) {
+    if (actsOnClick() && isPressKey(*event)) {
+        event->accept();
+        press();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void Image::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) {
+        return;
+    }
+    QPainter painter(this);
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    frame.backgroundColor = palette().color(backgroundRole());
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
 }
 
 void Image::mousePressEvent(QMouseEvent* event) {

@@ -2,7 +2,8 @@
 
 // What every control has: a rectangle in its container's units (twips unless
 // the container declares its own scale), realised in whole pixels, and, where
-// the control has them, a background and a text colour as colour values.
+// the control has them, a background and a text colour as colour values; and
+// a description for assistive tools.
 
 #include "levora/toolkit/colour.h"
 
@@ -37,6 +38,9 @@ public:
 
     /// Resolves the colours again, as after a change of the system palette.
     void refreshColours();
+
+    /// What the control is or says, in a sentence, for assistive tools.
+    void setDescription(const QString& text) { widget_.setAccessibleDescription(text); }
 
     ControlProperties(const ControlProperties&) = delete;
     ControlProperties& operator=(const ControlProperties&) = delete;

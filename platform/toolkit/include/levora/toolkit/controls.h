@@ -16,6 +16,19 @@
 
 namespace levora::toolkit {
 
+/// Above this device pixel ratio pictures are shown from their files drawn at
+/// twice the size, NAME@2x.png beside NAME.png.
+inline constexpr qreal DoubleSizeRatio = 1.5;
+
+/// The file of a picture drawn at twice its size: NAME@2x.png for NAME.png.
+[[nodiscard]] QString doubleSizePicture(const QString& resource);
+
+/// The picture `resource` for a display of that device pixel ratio: above
+/// DoubleSizeRatio its @2x file (when there is one) with a ratio of 2, so that
+/// it keeps its size in logical pixels; otherwise the file itself and nothing
+/// more. Throws RunTimeError(InvalidPropertyValue) when there is no picture.
+[[nodiscard]] QPixmap loadPicture(const QString& resource, qreal devicePixelRatio);
+
 /// A text the user cannot edit. The caption is plain text; it wraps at the
 /// label's width.
 class Label : public QLabel, public ControlProperties {
@@ -63,8 +76,14 @@ private:
     bool sunken_ = false;
 };
 
+/// What a picture is to the keyboard and to assistive tools: a picture, or a
+/// button or a link that its Click carries out.
+enum class PictureRole { Picture, Button, Link };
+
 /// A picture from the resources, with a tool tip, an optional mouse pointer of
-/// its own and a click.
+/// its own and a click. A picture that acts as a button or a link says so to
+/// assistive tools, which can press it; given a tab stop as well, Tab reaches
+/// it, a focus frame shows it and Enter or Space press it.
 class Image : public QLabel, public ControlProperties {
     Q_OBJECT
     Q_PROPERTY(double Left READ Left WRITE setLeft)
@@ -73,6 +92,7 @@ class Image : public QLabel, public ControlProperties {
     Q_PROPERTY(double Height READ Height WRITE setHeight)
     Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
     Q_PROPERTY(QString ToolTipText READ toolTip WRITE setToolTipText)
+    Q_PROPERTY(bool TabStop READ TabStop WRITE setTabStop)
 
 public:
     Image(QWidget* container, const QString& name);
@@ -82,9 +102,16 @@ public:
     void setPicture(const QString& resource);
     /// The tool tip, which is also the picture's accessible name.
     void setToolTipText(const QString& text);
-    /// What the picture says, for a screen reader.
-    void setDescription(const QString& text) { setAccessibleDescription(text); }
     void setMouseIcon(const QCursor& cursor) { setCursor(cursor); }
+
+    [[nodiscard]] PictureRole role() const { return role_; }
+    void setRole(PictureRole role);
+    /// Only a button or a link takes the focus, and only by the keyboard.
+    [[nodiscard]] bool TabStop() const { return tabStop_; }
+    void setTabStop(bool tabStop);
+    /// Raises Click as a mouse click does, if the picture is an enabled button
+    /// or link.
+    void press();
 
 signals:
     void Click();
@@ -92,9 +119,16 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    [[nodiscard]] bool actsOnClick() const { return role_ != PictureRole::Picture; }
+    void applyFocusPolicy();
+
+    PictureRole role_ = PictureRole::Picture;
     bool pressed_ = false;
+    bool tabStop_ = false;
 };
 
 /// A one-line text entry. Setting its text, by the user or in code, raises
