@@ -15,6 +15,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <array>
+#include <cstddef>
 #include <map>
 #include <memory>
 #include <optional>
@@ -90,6 +92,17 @@ const std::vector<Listed>& listedPictures() {
 
 QString resourcePath(const QString& name) { return QStringLiteral(":/pictures/%1.png").arg(name); }
 
+// The files of a picture: drawn at its size and at twice its size.
+struct Density {
+    const char* suffix;
+    int scale;
+};
+constexpr std::array densities{Density{".png", 1}, Density{"@2x.png", 2}};
+
+QString fileName(const QString& name, const Density& density) {
+    return name + QString::fromLatin1(density.suffix);
+}
+
 QImage argb(const QString& path) { return QImage(path).convertToFormat(QImage::Format_ARGB32); }
 
 // How many pixels differ between two images of the same size.
@@ -132,12 +145,29 @@ TEST(PictureGenerator, ListsEveryPictureOnceWithAPositiveSize) {
     }
 }
 
-TEST(CompiledPictures, EveryListedPictureIsCompiledInAtItsSize) {
+TEST(CompiledPictures, EveryListedPictureIsCompiledInAtItsSizeAndTwice) {
+    for (const Listed& picture : listedPictures()) {
+        for (const Density& density : densities) {
+            const QString file = fileName(picture.name, density);
+            SCOPED_TRACE(file.toStdString());
+            const QImage image(QStringLiteral(":/pictures/") + file);
+            ASSERT_FALSE(image.isNull());
+            EXPECT_EQ(image.size(), picture.size * density.scale);
+        }
+    }
+}
+
+// A picture at 2x is drawn anew, finer than its 1x picture with every pixel doubled.
+TEST(CompiledPictures, TwiceTheSizeIsDrawnNotScaledUp) {
     for (const Listed& picture : listedPictures()) {
         SCOPED_TRACE(picture.name.toStdString());
-        const QImage image(resourcePath(picture.name));
-        ASSERT_FALSE(image.isNull());
-        EXPECT_EQ(image.size(), picture.size);
+        const QImage single = argb(resourcePath(picture.name));
+        const QImage twice = argb(QStringLiteral(":/pictures/%1@2x.png").arg(picture.name));
+        ASSERT_FALSE(single.isNull());
+        ASSERT_FALSE(twice.isNull());
+        const QImage doubled = single.scaled(single.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        ASSERT_EQ(doubled.size(), twice.size());
+        EXPECT_GT(differingPixels(doubled, twice), 0);
     }
 }
 
@@ -154,7 +184,9 @@ TEST(CompiledPictures, NoneIsBlank) {
 TEST(CompiledPictures, EveryCompiledPictureIsListed) {
     QSet<QString> listed;
     for (const Listed& picture : listedPictures()) {
-        listed.insert(resourcePath(picture.name));
+        for (const Density& density : densities) {
+            listed.insert(QStringLiteral(":/pictures/") + fileName(picture.name, density));
+        }
     }
     int compiled = 0;
     QDirIterator files(QStringLiteral(":/pictures"), QDir::Files, QDirIterator::Subdirectories);
@@ -167,10 +199,10 @@ TEST(CompiledPictures, EveryCompiledPictureIsListed) {
 }
 
 // Generates the pictures into a fresh directory, or fails the test.
-std::unique_ptr<QTemporaryDir> generated() {
+std::unique_ptr<QTemporaryDir> generated(const QStringList& options = {}) {
     auto directory = std::make_unique<QTemporaryDir>();
     EXPECT_TRUE(directory->isValid());
-    const GeneratorRun run = runGenerator({directory->path()});
+    const GeneratorRun run = runGenerator(options + QStringList{directory->path()});
     EXPECT_TRUE(run.exitedNormally && run.exitCode == 0) << run.errors.toStdString();
     return directory;
 }
@@ -179,15 +211,17 @@ TEST(PictureGenerator, ReproducesTheCompiledPicturesPixelForPixel) {
     const auto directory = generated();
     QStringList expectedFiles;
     for (const Listed& picture : listedPictures()) {
-        SCOPED_TRACE(picture.name.toStdString());
-        const QString file = picture.name + QStringLiteral(".png");
-        expectedFiles.append(file);
-        const QImage drawn = argb(QDir(directory->path()).filePath(file));
-        const QImage compiled = argb(resourcePath(picture.name));
-        ASSERT_FALSE(drawn.isNull());
-        ASSERT_FALSE(compiled.isNull());
-        ASSERT_EQ(drawn.size(), compiled.size());
-        EXPECT_EQ(differingPixels(drawn, compiled), 0);
+        for (const Density& density : densities) {
+            const QString file = fileName(picture.name, density);
+            SCOPED_TRACE(file.toStdString());
+            expectedFiles.append(file);
+            const QImage drawn = argb(QDir(directory->path()).filePath(file));
+            const QImage compiled = argb(QStringLiteral(":/pictures/") + file);
+            ASSERT_FALSE(drawn.isNull());
+            ASSERT_FALSE(compiled.isNull());
+            ASSERT_EQ(drawn.size(), compiled.size());
+            EXPECT_EQ(differingPixels(drawn, compiled), 0);
+        }
     }
     expectedFiles.sort();
     EXPECT_EQ(QDir(directory->path()).entryList(QDir::Files, QDir::Name), expectedFiles);
@@ -197,13 +231,59 @@ TEST(PictureGenerator, WritesTheSameBytesEveryTime) {
     const auto first = generated();
     const auto second = generated();
     for (const Listed& picture : listedPictures()) {
-        SCOPED_TRACE(picture.name.toStdString());
-        const QString file = picture.name + QStringLiteral(".png");
-        QFile a(QDir(first->path()).filePath(file));
-        QFile b(QDir(second->path()).filePath(file));
-        ASSERT_TRUE(a.open(QIODevice::ReadOnly));
-        ASSERT_TRUE(b.open(QIODevice::ReadOnly));
-        EXPECT_TRUE(a.readAll() == b.readAll());
+        for (const Density& density : densities) {
+            const QString file = fileName(picture.name, density);
+            SCOPED_TRACE(file.toStdString());
+            QFile a(QDir(first->path()).filePath(file));
+            QFile b(QDir(second->path()).filePath(file));
+            ASSERT_TRUE(a.open(QIODevice::ReadOnly));
+            ASSERT_TRUE(b.open(QIODevice::ReadOnly));
+            EXPECT_TRUE(a.readAll() == b.readAll());
+        }
+    }
+}
+
+// The sizes of the desktop icon theme the program's icon is drawn at.
+constexpr std::array iconSizes{16, 22, 24, 32, 48, 64, 128, 256};
+
+QString iconPath(int size) { return QStringLiteral("hicolor/%1x%1/apps/org.example.levora.Levora.png").arg(size); }
+
+TEST(ProgramIcons, TheCommittedIconsAreWhatTheGeneratorDrawsAtEachSize) {
+    const auto directory = generated({QStringLiteral("--icons")});
+    QStringList expected;
+    for (const int size : iconSizes) {
+        SCOPED_TRACE(size);
+        expected.append(iconPath(size));
+        const QImage drawn = argb(QDir(directory->path()).filePath(iconPath(size)));
+        const QImage committed = argb(QDir(QStringLiteral(LEVORA_ICONS_DIR)).filePath(iconPath(size)));
+        ASSERT_EQ(drawn.size(), QSize(size, size));
+        ASSERT_EQ(committed.size(), QSize(size, size));
+        EXPECT_EQ(differingPixels(drawn, committed), 0);
+    }
+    QStringList written;
+    QDirIterator files(directory->path(), QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        written.append(QDir(directory->path()).relativeFilePath(files.next()));
+    }
+    written.sort();
+    expected.sort();
+    EXPECT_EQ(written, expected);
+}
+
+// Each size is drawn for itself: the larger icon shrunk to the smaller one's
+// size is not what the smaller one is.
+TEST(ProgramIcons, EachSizeIsDrawnNotScaled) {
+    const QDir icons(QStringLiteral(LEVORA_ICONS_DIR));
+    for (std::size_t index = 0; index + 1 < iconSizes.size(); ++index) {
+        const int size = iconSizes.at(index);
+        SCOPED_TRACE(size);
+        const QImage small = argb(icons.filePath(iconPath(size)));
+        const QImage large = argb(icons.filePath(iconPath(iconSizes.at(index + 1))));
+        ASSERT_FALSE(small.isNull());
+        ASSERT_FALSE(large.isNull());
+        const QImage shrunk = large.scaled(small.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_GT(differingPixels(shrunk, small), 0);
+        EXPECT_GE(pixelsOffBackground(small) * 20, size * size);
     }
 }
 
@@ -213,6 +293,9 @@ TEST(PictureGenerator, RejectsAnythingButADirectoryOrList) {
         {QStringLiteral("one"), QStringLiteral("two")},
         {QStringLiteral("--list"), QStringLiteral("out")},
         {QStringLiteral("--lists")},
+        {QStringLiteral("--icons")},
+        {QStringLiteral("--icons"), QStringLiteral("one"), QStringLiteral("two")},
+        {QStringLiteral("--icons"), QStringLiteral("--list")},
     };
     for (const QStringList& arguments : cases) {
         SCOPED_TRACE(arguments.join(QLatin1Char(' ')).toStdString());

@@ -20,6 +20,9 @@ namespace {
 const QColor flagBlue(0x02, 0x4F, 0xA2);
 const QColor flagRed(0xED, 0x1C, 0x27);
 
+// The program's name in letters any smaller is a grey smear.
+constexpr qreal smallestNamePixelSize = 8;
+
 /// A five-pointed star standing on two points, its top point straight up.
 QPainterPath star(QPointF centre, qreal outerRadius) {
     const qreal innerRadius = outerRadius * 0.382;
@@ -81,11 +84,20 @@ void drawProgramIcon(QPainter& painter, QSizeF size) {
     font.setFamily(QString::fromLatin1(LatinFamily));
     font.setBold(true);
     font.setPixelSize(100);
-    const QString name = QStringLiteral("Levora");
-    // Fill most of the diagonal, the letters no taller than the band.
-    const qreal fullWidth = QFontMetricsF(font).horizontalAdvance(name);
-    const qreal pixelSize = std::min(100 * diagonal * 0.62 / fullWidth, band * 0.95 / 0.72);
-    font.setPixelSize(static_cast<int>(std::floor(pixelSize)));
+    // Fill most of the diagonal, the letters no taller than the band. Where the
+    // name would come out too small to read, as on the smallest desktop icons,
+    // the band carries its initial alone.
+    QString name = QStringLiteral("Levora");
+    const auto fittingPixelSize = [&font, diagonal, band](const QString& text) {
+        const qreal fullWidth = QFontMetricsF(font).horizontalAdvance(text);
+        return std::floor(std::min(100 * diagonal * 0.62 / fullWidth, band * 0.95 / 0.72));
+    };
+    qreal pixelSize = fittingPixelSize(name);
+    if (pixelSize < smallestNamePixelSize) {
+        name = name.left(1);
+        pixelSize = fittingPixelSize(name);
+    }
+    font.setPixelSize(static_cast<int>(pixelSize));
     const QFontMetricsF metrics(font);
     QPainterPath text;
     text.addText(-metrics.horizontalAdvance(name) / 2, metrics.capHeight() / 2, font, name);

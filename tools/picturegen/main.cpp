@@ -1,9 +1,14 @@
 // levora-picturegen: draws Levora's pictures and writes them as PNG files.
-//   levora-picturegen OUTPUT_DIR   writes NAME.png for every picture
-//   levora-picturegen --list       prints "NAME WIDTH HEIGHT" for every picture
+//   levora-picturegen OUTPUT_DIR           writes NAME.png and NAME@2x.png, drawn
+//                                          at twice the size, for every picture
+//   levora-picturegen --icons OUTPUT_DIR   writes the program's icon at every size
+//                                          of the desktop's icon theme, under
+//                                          OUTPUT_DIR/hicolor/NxN/apps
+//   levora-picturegen --list               prints "NAME WIDTH HEIGHT" for every picture
 #include "picture.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -11,6 +16,7 @@
 #include <QTextStream>
 
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -45,27 +51,56 @@ const char* missingFamily() {
     return nullptr;
 }
 
-int writeAll(const QString& directory) {
+// One file to draw: which picture, at what scale, to which path below the output.
+struct Output {
+    const Picture* picture;
+    int scale;
+    QString path;
+};
+
+// Every picture at 1x as NAME.png and at 2x as NAME@2x.png, the name high
+// density displays look for.
+std::vector<Output> pictureOutputs() {
+    std::vector<Output> outputs;
+    for (const Picture& picture : levora::picturegen::pictures()) {
+        outputs.push_back({&picture, 1, picture.name + QStringLiteral(".png")});
+        outputs.push_back({&picture, 2, picture.name + QStringLiteral("@2x.png")});
+    }
+    return outputs;
+}
+
+std::vector<Output> iconOutputs() {
+    std::vector<Output> outputs;
+    for (const Picture& icon : levora::picturegen::programIcons()) {
+        outputs.push_back({&icon, 1, levora::picturegen::programIconPath(icon)});
+    }
+    return outputs;
+}
+
+int writeAll(const QString& directory, const std::vector<Output>& outputs) {
     QTextStream err(stderr);
     if (const char* family = missingFamily()) {
         err << "levora-picturegen: the font \"" << family << "\" is not installed\n";
         return EXIT_FAILURE;
     }
-    if (!QDir().mkpath(directory)) {
-        err << "levora-picturegen: cannot create " << directory << '\n';
-        return EXIT_FAILURE;
-    }
     const QDir out(directory);
-    for (const Picture& picture : levora::picturegen::pictures()) {
-        const QString path = out.filePath(picture.name + QStringLiteral(".png"));
+    for (const Output& output : outputs) {
+        const QString path = out.filePath(output.path);
+        const QString folder = QFileInfo(path).path();
+        if (!QDir().mkpath(folder)) {
+            err << "levora-picturegen: cannot create " << folder << '\n';
+            return EXIT_FAILURE;
+        }
         QString error;
-        if (!writePng(levora::picturegen::render(picture, 1), path, error)) {
+        if (!writePng(levora::picturegen::render(*output.picture, output.scale), path, error)) {
             err << "levora-picturegen: cannot write " << path << ": " << error << '\n';
             return EXIT_FAILURE;
         }
     }
     return EXIT_SUCCESS;
 }
+
+bool isDirectory(const QString& argument) { return !argument.startsWith(QLatin1Char('-')); }
 
 } // namespace
 
@@ -83,9 +118,12 @@ int main(int argc, char* argv[]) {
         }
         return EXIT_SUCCESS;
     }
-    if (arguments.size() != 1 || arguments.front().startsWith(QLatin1Char('-'))) {
-        QTextStream(stderr) << "usage: levora-picturegen OUTPUT_DIR | --list\n";
-        return usageError;
+    if (arguments.size() == 1 && isDirectory(arguments.front())) {
+        return writeAll(arguments.front(), pictureOutputs());
     }
-    return writeAll(arguments.front());
+    if (arguments.size() == 2 && arguments.front() == QStringLiteral("--icons") && isDirectory(arguments.back())) {
+        return writeAll(arguments.back(), iconOutputs());
+    }
+    QTextStream(stderr) << "usage: levora-picturegen OUTPUT_DIR | --icons OUTPUT_DIR | --list\n";
+    return usageError;
 }

@@ -63,6 +63,12 @@ struct Picture {
 // Every picture the program uses, in the order they are listed.
 const std::vector<Picture>& pictures();
 
+// The program's icon for the desktop's icon theme, drawn afresh at each of the
+// theme's sizes, each a picture named by its size ("16x16").
+const std::vector<Picture>& programIcons();
+// Where the theme keeps an icon, relative to the theme's parent directory.
+QString programIconPath(const Picture& icon);
+
 // The picture at scale times its logical size.
 QImage render(const Picture& picture, int scale);
 

@@ -80,6 +80,21 @@ const std::vector<Picture>& pictures() {
     return table;
 }
 
+const std::vector<Picture>& programIcons() {
+    static const std::vector<Picture> icons = [] {
+        std::vector<Picture> table;
+        for (const int side : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            table.push_back({QStringLiteral("%1x%1").arg(side), {side, side}, &drawProgramIcon});
+        }
+        return table;
+    }();
+    return icons;
+}
+
+QString programIconPath(const Picture& icon) {
+    return QStringLiteral("hicolor/%1/apps/org.example.levora.Levora.png").arg(icon.name);
+}
+
 const Picture& picture(const QString& name) {
     for (const Picture& candidate : pictures()) {
         if (candidate.name == name) {

@@ -7,6 +7,7 @@
 #include "levora/toolkit/controls.h"
 
 #include <QCursor>
+#include <QGuiApplication>
 #include <QPixmap>
 #include <QString>
 
@@ -24,10 +25,21 @@ inline toolkit::Image* picture(QWidget* container, const QString& name, const QS
     return image;
 }
 
-/// The mouse pointer shown over the pictures that act as buttons and links.
+/// The mouse pointer shown over the pictures that act as buttons and links,
+/// drawn at twice its size on a high density display; its hot spot is in
+/// logical pixels either way. Pointers share one pixmap through Qt's pixmap
+/// cache, which a pixmap made from a file name goes into.
 inline QCursor pointingHand() {
-    return QCursor(QPixmap(QStringLiteral(":/pictures/hand_cursor.png")), pictures::HandCursorHotX,
-                   pictures::HandCursorHotY);
+    const QString file = QStringLiteral(":/pictures/hand_cursor.png");
+    QPixmap hand;
+    if (qApp->devicePixelRatio() > toolkit::DoubleSizeRatio) {
+        hand = QPixmap(toolkit::doubleSizePicture(file));
+        hand.setDevicePixelRatio(2);
+    }
+    if (hand.isNull()) {
+        hand = QPixmap(file);
+    }
+    return QCursor(hand, pictures::HandCursorHotX, pictures::HandCursorHotY);
 }
 
 } // namespace levora::ui
