@@ -38,16 +38,30 @@ frmStartup::frmStartup()
     lblTitle->Move(1320, 120, 2415, 255);
     lblTitle->setFont(toolkit::dialogFont(8.25, true));
     lblTitle->setCaption(ProgramInfo::Title());
+    lblTitle->setDescription(QStringLiteral("The name of the program, which is starting up."));
     lblVersion = label(client(), QStringLiteral("lblVersion"));
     lblVersion->Move(1320, 360, 2535, 195);
     lblVersion->setCaption(ProgramInfo::Version());
+    lblVersion->setDescription(QStringLiteral("The version of the program."));
     lblDisclaimer = label(client(), QStringLiteral("lblDisclaimer"));
     lblDisclaimer->Move(1320, 600, 2055, 225);
+    lblDisclaimer->setDescription(QStringLiteral("Who holds the copyright of the program."));
     Label1 = label(client(), QStringLiteral("Label1"));
     Label1->Move(1320, 840, 2055, 255);
+    Label1->setDescription(QStringLiteral("Who wrote the program."));
     Timer1 = new toolkit::IntervalTimer(this, QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
     toolkit::connectEvent(Timer1, &toolkit::IntervalTimer::Timer, this, &frmStartup::Timer1_Timer);
+    // The splash is the first window, shown before the window manager's frame
+    // is known: placed by its assumed outer size, it goes where the real one
+    // puts it once the frame is learnt.
+    connect(this, &Form::outerSizeCorrected, this, [this] {
+        try {
+            placeOnScreen();
+        } catch (const toolkit::RunTimeError&) {
+            // Left where it is, as when the first placement fails.
+        }
+    });
 }
 
 // Shows the splash, then places it 40 % of the free height from the top of
@@ -55,13 +69,17 @@ frmStartup::frmStartup()
 void frmStartup::Form_Load() {
     try {
         Show();
-        setTop(toolkit::Screen::Height() / 2.5 - Height() / 2.5);
-        setLeft(toolkit::Screen::Width() / 2 - Width() / 2);
+        placeOnScreen();
         lblDisclaimer->setCaption(ProgramInfo::CopyrightLine());
         Label1->setCaption(ProgramInfo::AuthorLine());
     } catch (const toolkit::RunTimeError&) {
         // The splash stays where it is; the timer still starts the program.
     }
+}
+
+void frmStartup::placeOnScreen() {
+    setTop(toolkit::Screen::Height() / 2.5 - Height() / 2.5);
+    setLeft(toolkit::Screen::Width() / 2 - Width() / 2);
 }
 
 // The start-up sequence. Every step may run again on a later tick; loading a

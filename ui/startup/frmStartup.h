@@ -34,6 +34,7 @@ protected:
     virtual void beforeStartupStep(StartupStep step) { static_cast<void>(step); }
 
 private:
+    void placeOnScreen();
     void Timer1_Timer();
 };
 

@@ -356,6 +356,7 @@ void Form::followFrame() {
         // was given an outer size keeps that.
         if (designSized_) {
             fitDesignSize();
+            emit outerSizeCorrected();
         } else {
             applyGeometry();
         }

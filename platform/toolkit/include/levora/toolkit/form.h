@@ -114,6 +114,11 @@ public:
 signals:
     /// The client area has been laid out anew.
     void clientAreaChanged();
+    /// The window manager's frame turned out other than the one the outer
+    /// size was derived from, and the window, still at its designed size,
+    /// took its new outer size. A window that placed itself by its outer size
+    /// before its frame was known places itself again here.
+    void outerSizeCorrected();
 
 protected:
     /// A window named `name` with the given frame, its client area sized as
