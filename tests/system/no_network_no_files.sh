@@ -22,76 +22,23 @@ fi
 program=${1:?usage: no_network_no_files.sh [--untraced] PROGRAM [TRACE]}
 trace=${2:-$PWD/no_network_no_files.trace}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-skipped=77
-wait_seconds=${LEVORA_SYSTEM_TEST_WAIT:-60}
-
-skip() {
-    echo "SKIPPED: $*"
-    exit "$skipped"
-}
+# shellcheck source-path=SCRIPTDIR source=session.sh
+source "$here/session.sh"
 
 tools=(Xvfb openbox xdotool xprop dbus-daemon)
 if ((traced)); then
     tools+=(strace)
 fi
-for tool in "${tools[@]}"; do
-    command -v "$tool" >/dev/null || skip "$tool is not installed (tools/install-deps installs it)"
-done
+require_tools "${tools[@]}"
 if ((traced)) && ! strace -o /dev/null true 2>/dev/null; then
     skip "strace cannot trace processes here (ptrace is not permitted)"
 fi
 
-work=$(mktemp -d)
+begin_session
 home=$work/home
-mkdir -m 700 "$home" "$work/wm-home"
-pids=()
-cleanup() {
-    local pid
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
+mkdir -m 700 "$home"
 
-fail() {
-    echo "FAILED: $*" >&2
-    exit 1
-}
-
-# Waits up to wait_seconds for a command to succeed.
-await() {
-    local what=$1
-    shift
-    local deadline=$((SECONDS + wait_seconds))
-    until "$@" >/dev/null 2>&1; do
-        ((SECONDS < deadline)) || fail "gave up waiting for $what"
-        sleep 0.1
-    done
-}
-
-window_named() { xdotool search --onlyvisible --name "$1"; }
-no_window_named() { ! window_named "$1"; }
 program_ended() { ! kill -0 "$launched" 2>/dev/null; }
-
-start_display() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-    pids+=($!)
-    await "the virtual display" test -s "$work/display"
-    DISPLAY=":$(head -n 1 "$work/display")"
-    export DISPLAY
-    HOME=$work/wm-home openbox --sm-disable >"$work/openbox.log" 2>&1 &
-    pids+=($!)
-    await "the window manager" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
-}
-
-# A session bus of its own, as a desktop session has one; without it the
-# D-Bus library would try to start one through the X server.
-start_session_bus() {
-    dbus-daemon --session --nofork --nopidfile --address="unix:path=$work/bus" >"$work/dbus.log" 2>&1 &
-    pids+=($!)
-    await "the session bus" test -S "$work/bus"
-}
 
 # The program runs with an empty home that every XDG base directory points
 # at; the system search paths (XDG_DATA_DIRS, XDG_CONFIG_DIRS) keep their
@@ -115,10 +62,6 @@ start_program() {
     launched=$!
     pids+=("$launched")
 }
-
-press() { xdotool key --delay 60 "$@"; }
-
-activate() { xdotool windowactivate --sync "$1"; }
 
 # A rejected revenue brings up the modal dialog, which the given key closes.
 expect_input_problem_closed_by() {
@@ -159,7 +102,7 @@ check_trace() {
     "$here/check_trace.sh" "$trace" || fail "the program reached the network or wrote files (trace: $trace)"
 }
 
-start_display
+start_display 1024x768x24
 start_session_bus
 start_program
 work_the_program
