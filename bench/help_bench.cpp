@@ -8,9 +8,7 @@
 #include "main/Form1.h"
 #include "shared/ProgramFlags.h"
 
-#include "levora/toolkit/form.h"
-
-#include <QApplication>
+#include <QCoreApplication>
 #include <QImage>
 
 #include <benchmark/benchmark.h>
@@ -90,15 +88,3 @@ void BM_FirstHelpRequestPainted(benchmark::State& state) { firstRequest(state, t
 BENCHMARK(BM_FirstHelpRequestPainted);
 
 } // namespace
-
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    const QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    levora::toolkit::releaseForms();
-    return 0;
-}

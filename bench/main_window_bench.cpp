@@ -4,9 +4,6 @@
 
 #include "main/Form1.h"
 
-#include "levora/toolkit/form.h"
-
-#include <QApplication>
 #include <QEvent>
 
 #include <benchmark/benchmark.h>
@@ -65,15 +62,3 @@ void BM_GoClickPainted(benchmark::State& state) {
 BENCHMARK(BM_GoClickPainted);
 
 } // namespace
-
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    const QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    levora::toolkit::releaseForms();
-    return 0;
-}
