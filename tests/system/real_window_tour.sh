@@ -98,20 +98,34 @@ outer_geometry() {
 # pixels, a half for a frame of an odd number of device pixels, which at ratio
 # 2 the program can only count in its own, halved. A window found elsewhere is
 # noted and the tour goes on, so that one run shows every misplaced window.
+# A window that moves into place once its frame is known gets a second, up
+# to 1 s, as a person watching it would.
 misplaced=()
 expect_geometry() {
-    local what=$1 id=$2 width=$3 height=$4 left=$5 top=$6 measured verdict
-    measured=$(outer_geometry "$id")
-    verdict=$(awk -v sw="$screen_width" -v sh="$screen_height" \
+    local what=$1 id=$2 width=$3 height=$4 left=$5 top=$6 measured verdict look
+    for look in 1 2 3 4 5 6 7 8 9 10; do
+        # A window that went meanwhile keeps its last geometry.
+        ((look == 1)) || xwininfo -id "$id" >/dev/null 2>&1 || break
+        measured=$(outer_geometry "$id")
+        verdict=$(geometry_verdict "$measured" "$width" "$height" "$left" "$top")
+        [[ -n "$verdict" ]] || break
+        sleep 0.1
+    done
+    echo "$what: ${measured% * *} (left top width height)${verdict:+ MISPLACED}"
+    [[ -z "$verdict" ]] || misplaced+=("$what is $verdict")
+}
+
+# What is wrong with a measured outer geometry, if anything.
+geometry_verdict() {
+    local measured=$1 width=$2 height=$3 left=$4 top=$5
+    awk -v sw="$screen_width" -v sh="$screen_height" \
         "function off(a, b) { return a - b > tolerance || b - a > tolerance }
         {
             k = $ratio / 15; tolerance = 1.5 * $ratio; fw = \$5; fh = \$6
             w = $width; h = $height; x = $left; y = $top
             if (off(\$1, x) || off(\$2, y) || off(\$3, w) || off(\$4, h))
                 printf \"at %d,%d sized %dx%d, not at %.1f,%.1f sized %.1fx%.1f\", \$1, \$2, \$3, \$4, x, y, w, h
-        }" <<<"$measured")
-    echo "$what: ${measured% * *} (left top width height)${verdict:+ MISPLACED}"
-    [[ -z "$verdict" ]] || misplaced+=("$what is $verdict")
+        }" <<<"$measured"
 }
 
 # The one visible window whose title matches, after waiting for it; checks

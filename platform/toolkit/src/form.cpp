@@ -37,8 +37,10 @@ Program& program() {
     return state;
 }
 
-/// How long after showing a window its frame is looked at again.
+/// How long after showing a window its frame is looked at again, and how many
+/// times at most while the window manager has not framed it yet.
 constexpr int FrameSettleMilliseconds = 200;
+constexpr int FrameLooks = 5;
 
 Qt::WindowFlags flagsFor(BorderStyle border, CaptionButtons buttons) {
     if (border == BorderStyle::None) {
@@ -339,16 +341,18 @@ void Form::layOutContents() {
     emit clientAreaChanged();
 }
 
-void Form::followFrame() {
+// True once there is nothing more to learn: the window has no frame, is not
+// shown, or the window manager has framed it.
+bool Form::followFrame() {
     if (borderStyle_ == BorderStyle::None || !isVisible()) {
-        return;
+        return true;
     }
     const QRect inner = geometry();
     const QRect outer = frameGeometry();
     const FrameMetrics reported{inner.left() - outer.left(), inner.top() - outer.top(),
                                 outer.right() - inner.right(), outer.bottom() - inner.bottom()};
     if (reported == FrameMetrics{}) {
-        return;
+        return false;
     }
     learnFrameMetrics(borderStyle_, reported);
     if (frame() != usedFrame_) {
@@ -361,6 +365,7 @@ void Form::followFrame() {
             applyGeometry();
         }
     }
+    return true;
 }
 
 // The user dragged a sizable window's border.
@@ -470,12 +475,17 @@ void Form::resizeEvent(QResizeEvent* event) {
 void Form::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     followFrame();
-    // The window manager frames a new window a moment after it is mapped and
-    // tells no widget when it has; look again once it has had the time.
+    lookAtFrameLater(FrameLooks);
+}
+
+// The window manager frames a new window a moment after it is mapped and
+// tells no widget when it has; look again once it has had the time, and again
+// while it has not framed the window yet.
+void Form::lookAtFrameLater(int looksLeft) {
     const QPointer<Form> self(this);
-    QTimer::singleShot(FrameSettleMilliseconds, this, [self] {
-        if (self) {
-            self->followFrame();
+    QTimer::singleShot(FrameSettleMilliseconds, this, [self, looksLeft] {
+        if (self && !self->followFrame() && looksLeft > 1) {
+            self->lookAtFrameLater(looksLeft - 1);
         }
     });
 }

@@ -155,7 +155,8 @@ private:
     void setSize(double Form::*measure, double value);
     void applyGeometry();
     void layOutContents();
-    void followFrame();
+    bool followFrame();
+    void lookAtFrameLater(int looksLeft);
     void adoptMovedPosition();
     void adoptResizedSize();
     void embedInContainer();
