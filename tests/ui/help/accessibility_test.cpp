@@ -343,15 +343,24 @@ struct LinkKey {
     const char* page;
 };
 
+/// Makes the help window the active one: its topics dialog, or none when the
+/// help window or the dialog is not open.
+frmDLG* activeTopics() {
+    frmDLG* topics = forms::frmDLG.existing();
+    MDIForm1* window = forms::MDIForm1.existing();
+    if (topics == nullptr || window == nullptr || !window->isLoaded()) {
+        return nullptr;
+    }
+    activate(*window);
+    return topics;
+}
+
 class TopicsLinkKeys : public HelpTest, public ::testing::WithParamInterface<LinkKey> {};
 
 TEST_P(TopicsLinkKeys, TabReachesTheLinkAndTheKeyOpensItsPage) {
     requestHelp();
-    frmDLG* topics = forms::frmDLG.existing();
-    MDIForm1* window = help();
-    ASSERT_NE(topics, nullptr);
-    ASSERT_NE(window, nullptr);
-    activate(*window);
+    frmDLG* topics = activeTopics();
+    ASSERT_NE(topics, nullptr) << "no help window with its topics";
     ASSERT_EQ(QApplication::focusWidget(), topics->Image2) << "the focus starts on the first link";
     const std::vector<toolkit::Image*> links{topics->Image2, topics->Image3, topics->Image4};
     for (int tab = 0; tab < GetParam().tabs; ++tab) {
@@ -377,11 +386,8 @@ INSTANTIATE_TEST_SUITE_P(Links, TopicsLinkKeys,
 
 TEST_F(HelpTest, TabFromTheLastLinkComesBackToTheFirst) {
     requestHelp();
-    frmDLG* topics = forms::frmDLG.existing();
-    MDIForm1* window = help();
-    ASSERT_NE(topics, nullptr);
-    ASSERT_NE(window, nullptr);
-    activate(*window);
+    frmDLG* topics = activeTopics();
+    ASSERT_NE(topics, nullptr) << "no help window with its topics";
     topics->Image4->setFocus(Qt::TabFocusReason);
     type(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), topics->Image2) << "the focus is on " << focusName();
@@ -391,11 +397,8 @@ TEST_F(HelpTest, TabFromTheLastLinkComesBackToTheFirst) {
 
 TEST_F(HelpTest, ALinkWithTheFocusShowsAFocusFrame) {
     requestHelp();
-    frmDLG* topics = forms::frmDLG.existing();
-    MDIForm1* window = help();
-    ASSERT_NE(topics, nullptr);
-    ASSERT_NE(window, nullptr);
-    activate(*window);
+    frmDLG* topics = activeTopics();
+    ASSERT_NE(topics, nullptr) << "no help window with its topics";
     const QImage unfocused = topics->Image3->grab().toImage();
     type(Qt::Key_Tab);
     ASSERT_TRUE(topics->Image3->hasFocus());
