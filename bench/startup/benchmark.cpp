@@ -3,6 +3,7 @@
 #include "proc_status.h"
 #include "process.h"
 
+#include <fstream>
 #include <stdexcept>
 
 namespace levora::bench {
@@ -53,6 +54,21 @@ long peakResidentKiB(const Process& process, const std::string& name) {
     return *kib;
 }
 
+// Keeps the program's memory map with the Rss of each mapping as DIRECTORY/NAME-MOMENT.smaps.
+void keepMemoryMap(const Process& process, const Subject& subject, std::string_view moment) {
+    if (!subject.memoryMaps) {
+        return;
+    }
+    const auto target = *subject.memoryMaps / (subject.name + "-" + std::string(moment) + ".smaps");
+    // Read as a stream: /proc gives its files no size to copy by.
+    std::ifstream map("/proc/" + std::to_string(process.pid()) + "/smaps");
+    std::ofstream kept(target);
+    kept << map.rdbuf();
+    if (!map || !kept) {
+        throw std::runtime_error("cannot keep the memory map of " + subject.name + " in " + target.string());
+    }
+}
+
 void awaitMainWindow(Display& display, Process& process, const Subject& subject) {
     const WindowLog& log = display.log();
     const bool shown = display.waitUntil(
@@ -95,11 +111,13 @@ RunFigures runOnce(Display& display, const Subject& subject) {
     }
     figures.main = timesOf(log, subject.mainTitle, process.startedAt() + subject.mainDelay);
     figures.startupKiB = peakResidentKiB(process, subject.name);
+    keepMemoryMap(process, subject, "startup");
 
     if (!subject.tour.empty()) {
         runTour(display, subject.tour);
         settle(display, subject.name);
         figures.tourKiB = peakResidentKiB(process, subject.name);
+        keepMemoryMap(process, subject, "tour");
     }
     closeMainWindow(display, process, subject);
     return figures;

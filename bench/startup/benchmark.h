@@ -7,6 +7,7 @@
 #include "display.h"
 #include "tour.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,6 +25,8 @@ struct Subject {
     Clock::duration mainDelay{};
     // Performed after the start-up figures are taken, when not empty.
     std::vector<TourStep> tour;
+    // Where to keep the program's /proc/PID/smaps after start-up and after the tour, when set.
+    std::optional<std::filesystem::path> memoryMaps;
 };
 
 // When a window was mapped, first drawn into, and painted in full.

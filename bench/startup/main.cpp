@@ -3,9 +3,13 @@
 // long each took to show its windows and how much memory it held at its peak,
 // with Levora's figures as multiples of the bare program's.
 //
-//   levora-startup-bench [--rounds N] [--no-tour] [--trace] --bare PROGRAM [--levora PROGRAM]
+//   levora-startup-bench [--rounds N] [--no-tour] [--trace] [--memory-maps DIR] --bare PROGRAM
+//                        [--levora PROGRAM]
 //
-// Without --levora it measures the bare program alone.
+// Without --levora it measures the bare program alone. With --memory-maps it
+// keeps each program's /proc/PID/smaps of the last round in DIR, after start-up
+// (NAME-startup.smaps) and after the tour (Levora-tour.smaps), for
+// bench/startup/compare-memory-maps to set side by side.
 
 #include "benchmark.h"
 #include "display.h"
@@ -13,6 +17,7 @@
 #include "window_titles.h"
 
 #include <charconv>
+#include <filesystem>
 #include <iomanip>
 #include <iostream>
 #include <stdexcept>
@@ -33,6 +38,7 @@ struct Options {
     bool tracing = false;
     std::string bare;
     std::optional<std::string> levora;
+    std::optional<std::filesystem::path> memoryMaps;
 };
 
 struct TimeSamples {
@@ -87,6 +93,8 @@ Options parse(const std::vector<std::string_view>& arguments) {
             options.tracing = true;
         } else if (argument == "--bare") {
             options.bare = value();
+        } else if (argument == "--memory-maps") {
+            options.memoryMaps = std::filesystem::path(value());
         } else if (argument == "--levora") {
             options.levora = std::string(value());
         } else {
@@ -100,11 +108,14 @@ Options parse(const std::vector<std::string_view>& arguments) {
 }
 
 Subject levoraSubject(const Options& options) {
-    return {"Levora",  *options.levora, splashTitle,
-            mainTitle, splashInterval,  options.tour ? levoraTour() : std::vector<TourStep>{}};
+    return {"Levora",          *options.levora, splashTitle,
+            mainTitle,         splashInterval,  options.tour ? levoraTour() : std::vector<TourStep>{},
+            options.memoryMaps};
 }
 
-Subject bareSubject(const Options& options) { return {"bare", options.bare, std::nullopt, bareTitle, {}, {}}; }
+Subject bareSubject(const Options& options) {
+    return {"bare", options.bare, std::nullopt, bareTitle, {}, {}, options.memoryMaps};
+}
 
 void printReport(const Options& options, const Samples& levora, const Samples& bare) {
     const std::string over = " over " + std::to_string(options.rounds) + " rounds";
@@ -180,8 +191,8 @@ int main(int argc, char* argv[]) {
         return run(parse({argv + 1, argv + argc}));
     } catch (const std::invalid_argument& error) {
         std::cerr << "levora-startup-bench: " << error.what()
-                  << "\nusage: levora-startup-bench [--rounds N] [--no-tour] [--trace] --bare PROGRAM "
-                     "[--levora PROGRAM]\n";
+                  << "\nusage: levora-startup-bench [--rounds N] [--no-tour] [--trace] [--memory-maps DIR] "
+                     "--bare PROGRAM [--levora PROGRAM]\n";
         return 2;
     } catch (const std::exception& error) {
         std::cerr << "levora-startup-bench: " << error.what() << '\n';
