@@ -181,6 +181,39 @@ TEST(CompiledPictures, NoneIsBlank) {
     }
 }
 
+bool isOpaqueGrey(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (qAlpha(pixel) != 255 || qRed(pixel) != qGreen(pixel) || qGreen(pixel) != qBlue(pixel)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// The program keeps a picture in the format of its file: the grey help pages
+// take one byte a pixel only when their files do.
+TEST(CompiledPictures, OpaqueGreyPicturesAreStoredAtOneByteAPixel) {
+    int grey = 0;
+    for (const Listed& picture : listedPictures()) {
+        for (const Density& density : densities) {
+            const QString file = fileName(picture.name, density);
+            SCOPED_TRACE(file.toStdString());
+            const QImage image(QStringLiteral(":/pictures/") + file);
+            ASSERT_FALSE(image.isNull());
+            const bool opaqueGrey = isOpaqueGrey(image);
+            EXPECT_EQ(image.format() == QImage::Format_Grayscale8, opaqueGrey);
+            grey += opaqueGrey ? 1 : 0;
+        }
+    }
+    for (const char* page : {"glossary_page", "note_page"}) {
+        EXPECT_EQ(QImage(resourcePath(QString::fromLatin1(page))).format(), QImage::Format_Grayscale8) << page;
+    }
+    EXPECT_LT(grey, 2 * static_cast<int>(listedPictures().size())) << "the coloured pictures keep their colours";
+}
+
 TEST(CompiledPictures, EveryCompiledPictureIsListed) {
     QSet<QString> listed;
     for (const Listed& picture : listedPictures()) {

@@ -28,6 +28,7 @@
 #include <QFile>
 #include <QIcon>
 #include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -41,6 +42,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -487,6 +489,32 @@ TEST(LoadPicture, TakesTheDoubleSizeFileAboveOneAndAHalfAndOnlyThere) {
                  toolkit::RunTimeError);
     EXPECT_EQ(toolkit::doubleSizePicture(QStringLiteral(":/pictures/a.b.png")),
               QStringLiteral(":/pictures/a.b@2x.png"));
+}
+
+// Grey pictures are kept as read, at one byte a pixel; coloured ones as Qt
+// would keep any picture. Either paints the same pixels.
+TEST(LoadPicture, KeepsAGreyPictureAtOneByteAPixel) {
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    QImage grey(10, 6, QImage::Format_Grayscale8);
+    grey.fill(0x80);
+    QImage coloured(10, 6, QImage::Format_RGB32);
+    coloured.fill(qRgb(0x80, 0x80, 0x81));
+    ASSERT_TRUE(grey.save(directory.filePath(QStringLiteral("grey.png"))));
+    ASSERT_TRUE(coloured.save(directory.filePath(QStringLiteral("coloured.png"))));
+    for (const auto& [file, format, colour] :
+         {std::tuple{"grey.png", QImage::Format_Grayscale8, qRgb(0x80, 0x80, 0x80)},
+          std::tuple{"coloured.png", QImage::Format_RGB32, qRgb(0x80, 0x80, 0x81)}}) {
+        SCOPED_TRACE(file);
+        const QPixmap picture = toolkit::loadPicture(directory.filePath(QString::fromLatin1(file)), 1.0);
+        EXPECT_EQ(picture.toImage().format(), format);
+        QImage painted(12, 8, QImage::Format_RGB32);
+        painted.fill(Qt::white);
+        QPainter(&painted).drawPixmap(1, 1, picture);
+        EXPECT_EQ(painted.pixel(1, 1), colour);
+        EXPECT_EQ(painted.pixel(10, 6), colour);
+        EXPECT_EQ(painted.pixel(11, 7), qRgb(0xFF, 0xFF, 0xFF));
+    }
 }
 
 } // namespace

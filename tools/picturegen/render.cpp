@@ -10,15 +10,31 @@ namespace {
 // 96 pixels per inch, so that viewers show a picture at its pixel size.
 constexpr int dotsPerMeter = 3780;
 
-bool isOpaque(const QImage& image) {
+template <typename Predicate>
+bool everyPixel(const QImage& image, Predicate is) {
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (qAlpha(image.pixel(x, y)) != 255) {
+            if (!is(image.pixel(x, y))) {
                 return false;
             }
         }
     }
     return true;
+}
+
+bool isOpaque(QRgb pixel) { return qAlpha(pixel) == 255; }
+
+bool isOpaqueGrey(QRgb pixel) {
+    return isOpaque(pixel) && qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel);
+}
+
+// Opaque pictures are stored without an alpha channel, and those in shades
+// of grey alone at one byte a pixel: the program keeps them so in memory.
+QImage::Format storedFormat(const QImage& image) {
+    if (everyPixel(image, isOpaqueGrey)) {
+        return QImage::Format_Grayscale8;
+    }
+    return everyPixel(image, isOpaque) ? QImage::Format_RGB32 : QImage::Format_ARGB32;
 }
 
 } // namespace
@@ -44,8 +60,7 @@ QImage render(const Picture& picture, int scale) {
             },
             picture.content);
     }
-    // Opaque pictures are stored without an alpha channel.
-    image = image.convertToFormat(isOpaque(image) ? QImage::Format_RGB32 : QImage::Format_ARGB32);
+    image = image.convertToFormat(storedFormat(image));
     image.setDotsPerMeterX(dotsPerMeter * scale);
     image.setDotsPerMeterY(dotsPerMeter * scale);
     return image;

@@ -98,7 +98,8 @@ QString doubleSizePicture(const QString& resource) {
 // Decoded through QImage: a QPixmap made from a file name goes into Qt's
 // pixmap cache, which would keep every page picture ever shown resident for
 // the rest of the run. At a ratio up to DoubleSizeRatio only the picture
-// itself is read.
+// itself is read. A picture in shades of grey stays at one byte a pixel
+// instead of four; painting converts only the part it draws.
 QPixmap loadPicture(const QString& resource, qreal devicePixelRatio) {
     QImage image;
     if (devicePixelRatio > DoubleSizeRatio) {
@@ -108,7 +109,9 @@ QPixmap loadPicture(const QString& resource, qreal devicePixelRatio) {
     if (image.isNull()) {
         image = QImage(resource);
     }
-    QPixmap picture = QPixmap::fromImage(std::move(image));
+    const Qt::ImageConversionFlags conversion =
+        image.format() == QImage::Format_Grayscale8 ? Qt::NoFormatConversion : Qt::AutoColor;
+    QPixmap picture = QPixmap::fromImage(std::move(image), conversion);
     if (picture.isNull()) {
         throw RunTimeError(Failure::InvalidPropertyValue, "no picture at " + resource.toStdString());
     }
