@@ -167,6 +167,54 @@ TEST_F(ControlTest, AClickOnAControlIsNoClickOnItsSurface) {
     EXPECT_EQ(surfaceClicks.count(), 1);
 }
 
+// A picture is checked when it is set but decoded only once its control is
+// shown, painted or asked for it; a hidden control never holds it.
+TEST_F(ControlTest, AnImageDecodesItsPictureWhenItIsFirstShown) {
+    QImage picture(12, 8, QImage::Format_RGB32);
+    picture.fill(QColor(0, 0, 200));
+    const QString resource = QDir::temp().filePath(QStringLiteral("levora-image-test.png"));
+    ASSERT_TRUE(picture.save(resource));
+    QImage other(5, 5, QImage::Format_RGB32);
+    other.fill(QColor(0, 200, 0));
+    const QString otherResource = QDir::temp().filePath(QStringLiteral("levora-image-test-other.png"));
+    ASSERT_TRUE(other.save(otherResource));
+
+    auto* shown = new Image(window.get(), QStringLiteral("Image1"));
+    auto* hidden = new Image(window.get(), QStringLiteral("Image2"));
+    auto* asked = new Image(window.get(), QStringLiteral("Image3"));
+    hidden->setVisible(false);
+    asked->setVisible(false);
+    for (Image* image : {shown, hidden, asked}) {
+        image->setPicture(resource);
+        EXPECT_TRUE(image->pixmap().isNull()) << "not decoded before the window is shown";
+    }
+    window->show();
+    EXPECT_EQ(shown->pixmap().size(), QSize(12, 8));
+    EXPECT_TRUE(hidden->pixmap().isNull()) << "a hidden picture is never decoded";
+    EXPECT_EQ(asked->picture().toImage().pixel(11, 7), qRgb(0, 0, 200));
+
+    shown->setPicture(otherResource);
+    EXPECT_EQ(shown->pixmap().size(), QSize(5, 5)) << "a shown control shows a new picture at once";
+    hidden->setPicture(otherResource);
+    hidden->setVisible(true);
+    EXPECT_EQ(hidden->pixmap().size(), QSize(5, 5)) << "the last picture set is the one decoded";
+    EXPECT_THROW(hidden->setPicture(QStringLiteral(":/no/such/picture.png")), RunTimeError);
+    EXPECT_EQ(hidden->pixmap().size(), QSize(5, 5)) << "a failed picture leaves the one shown";
+
+    QFile broken(resource);
+    ASSERT_TRUE(broken.open(QIODevice::ReadWrite));
+    // The header stays whole; the picture data and the end are cut off.
+    ASSERT_TRUE(broken.resize(broken.size() - 20));
+    broken.close();
+    auto* damaged = new Image(window.get(), QStringLiteral("Image4"));
+    damaged->setVisible(false);
+    damaged->setPicture(resource);
+    damaged->setVisible(true);
+    EXPECT_TRUE(damaged->pixmap().isNull()) << "a picture whose data cannot be read is left blank";
+    QFile::remove(resource);
+    QFile::remove(otherResource);
+}
+
 TEST_F(ControlTest, APictureBoxShowsItsPictureInsideItsSunkenEdge) {
     auto* box = new PictureBox(window.get(), QStringLiteral("picIcon"));
     box->Move(0, 0, 600, 600);

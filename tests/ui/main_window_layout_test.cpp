@@ -170,12 +170,12 @@ struct PictureCase {
 class Pictures : public MainWindowTest, public ::testing::WithParamInterface<PictureCase> {};
 
 TEST_P(Pictures, FillTheirControlAndCarryTheirToolTipAndMeaning) {
-    const auto* image = window->findChild<toolkit::Image*>(QString::fromLatin1(GetParam().name));
+    auto* image = window->findChild<toolkit::Image*>(QString::fromLatin1(GetParam().name));
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->toolTip(), QString::fromLatin1(GetParam().toolTip));
     EXPECT_EQ(image->accessibleName(), image->toolTip());
     EXPECT_FALSE(image->accessibleDescription().isEmpty());
-    EXPECT_EQ(image->pixmap().size(), image->size());
+    EXPECT_EQ(image->picture().size(), image->size());
 }
 
 INSTANTIATE_TEST_SUITE_P(MainWindow, Pictures,

@@ -8,6 +8,7 @@
 #include <QAccessibleWidget>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -167,7 +168,42 @@ Image::Image(QWidget* container, const QString& name) : QLabel(container), Contr
     setFocusPolicy(Qt::NoFocus);
 }
 
-void Image::setPicture(const QString& resource) { setPixmap(loadPicture(resource, devicePixelRatioF())); }
+void Image::setPicture(const QString& resource) {
+    // Only the picture's header is read now, to fail here and not when shown.
+    if (!QImageReader(resource).size().isValid()) {
+        throw RunTimeError(Failure::InvalidPropertyValue, "no picture at " + resource.toStdString());
+    }
+    pendingPicture_ = resource;
+    if (isVisible()) {
+        decodePendingPicture();
+    } else {
+        setPixmap(QPixmap());
+    }
+}
+
+QPixmap Image::picture() {
+    decodePendingPicture();
+    return pixmap();
+}
+
+void Image::showEvent(QShowEvent* event) {
+    decodePendingPicture();
+    QLabel::showEvent(event);
+}
+
+// Decoded for the ratio of the screen the control is shown on. A picture whose
+// header reads but whose data does not is left blank.
+void Image::decodePendingPicture() {
+    if (pendingPicture_.isEmpty()) {
+        return;
+    }
+    const QString resource = std::exchange(pendingPicture_, QString());
+    try {
+        setPixmap(loadPicture(resource, devicePixelRatioF()));
+    } catch (const RunTimeError&) {
+        setPixmap(QPixmap());
+    }
+}
 
 void Image::setToolTipText(const QString& text) {
     setToolTip(text);
@@ -203,6 +239,8 @@ void Image::keyPressEvent(QKeyEvent* event) {
 }
 
 void Image::paintEvent(QPaintEvent* event) {
+    // A window rendered without being shown paints its pictures all the same.
+    decodePendingPicture();
     QLabel::paintEvent(event);
     if (!hasFocus()) {
         return;

@@ -98,8 +98,11 @@ public:
     Image(QWidget* container, const QString& name);
 
     /// Shows a picture; throws RunTimeError(InvalidPropertyValue) when it
-    /// cannot be loaded.
+    /// cannot be loaded. The picture is decoded when the control is first
+    /// shown, so that a picture that is never shown takes no memory.
     void setPicture(const QString& resource);
+    /// The picture shown, decoded now if it was not yet.
+    [[nodiscard]] QPixmap picture();
     /// The tool tip, which is also the picture's accessible name.
     void setToolTipText(const QString& text);
     void setMouseIcon(const QCursor& cursor) { setCursor(cursor); }
@@ -121,11 +124,15 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     [[nodiscard]] bool actsOnClick() const { return role_ != PictureRole::Picture; }
     void applyFocusPolicy();
+    void decodePendingPicture();
 
+    // The picture set while the control was hidden, not decoded yet.
+    QString pendingPicture_;
     PictureRole role_ = PictureRole::Picture;
     bool pressed_ = false;
     bool tabStop_ = false;
