@@ -12,6 +12,10 @@
 #     unless every path it names lies under /dev or /proc. A mkdir that
 #     fails with EEXIST (Qt makes sure of XDG_RUNTIME_DIR that way) changes
 #     nothing and is allowed; any other failed attempt counts.
+#   - any file call that names a path relative to the current directory
+#     (a library the dynamic loader looks for there, say): what the program
+#     reads must not depend on the directory it is started in. One that
+#     resolves under /dev or /proc is allowed, as for writes.
 # Relative paths are resolved against the directory descriptor strace shows
 # before them; one that cannot be resolved, or holds "..", counts as a write.
 #   check_trace.sh TRACE      exit status 0 when clean, 1 with the list
@@ -57,6 +61,8 @@ BEGIN {
     changing = "^(creat|mkdir|mkdirat|rmdir|unlink|unlinkat|rename|renameat|renameat2|link|linkat|" \
                "symlink|symlinkat|mknod|mknodat|truncate|chmod|fchmodat|chown|lchown|fchownat|" \
                "utime|utimes|utimensat|futimesat|setxattr|lsetxattr|removexattr|lremovexattr)$"
+    network = "^(socket|socketpair|connect|bind|listen|accept|accept4|sendto|sendmsg|recvfrom|recvmsg|" \
+              "getsockname|getpeername|getsockopt|setsockopt|shutdown)$"
 }
 {
     line = $0
@@ -85,6 +91,8 @@ BEGIN {
     } else if (call ~ changing && !(call ~ /^mkdir(at)?$/ && result ~ /= -1 EEXIST/) &&
                !namesOnlyAllowedPaths(args)) {
         report("file changed", line)
+    } else if (call !~ network && args ~ /^(AT_FDCWD<[^>]*>, )?"[^\/"]/ && !namesOnlyAllowedPaths(args)) {
+        report("current directory", line)
     }
     if (call == "connect" && match(args, /sun_path=@?"([^"\\]|\\.)*"/)) {
         peers[substr(args, RSTART + 9, RLENGTH - 9)] = 1

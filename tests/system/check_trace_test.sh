@@ -27,6 +27,15 @@ while IFS='|' read -r expected line; do
         echo "$output"
     fi
 done <<'EOF'
+# Paths looked up in the current directory
+current directory|4711 openat(AT_FDCWD</tmp/work>, "libQt6Widgets.so.6", O_RDONLY|O_CLOEXEC) = -1 ENOENT (No such file or directory)
+current directory|4711 openat(AT_FDCWD</tmp/work>, "glibc-hwcaps/x86-64-v3/libQt6Gui.so.6", O_RDONLY|O_CLOEXEC) = -1 ENOENT (No such file or directory)
+current directory|4711 access("tls/libfoo.so", R_OK) = -1 ENOENT (No such file or directory)
+current directory|4711 newfstatat(AT_FDCWD</tmp/work>, "fonts.conf", 0x7ffd, 0) = -1 ENOENT (No such file or directory)
+clean|4711 openat(AT_FDCWD</tmp/work>, "/lib/x86_64-linux-gnu/libQt6Widgets.so.6", O_RDONLY|O_CLOEXEC) = 3</usr/lib/x86_64-linux-gnu/libQt6Widgets.so.6.4.2>
+clean|4711 openat(5</usr/share/fonts>, "truetype", O_RDONLY|O_DIRECTORY) = 6</usr/share/fonts/truetype>
+clean|4711 newfstatat(3</usr/lib/x86_64-linux-gnu/libQt6Core.so.6.4.2>, "", {st_mode=S_IFREG|0644, st_size=6000000, ...}, AT_EMPTY_PATH) = 0
+clean|4711 access("/etc/ld.so.preload", R_OK) = -1 ENOENT (No such file or directory)
 # Network
 network socket|4711 socket(AF_INET, SOCK_STREAM|SOCK_CLOEXEC, IPPROTO_IP) = 3<socket:[1]>
 network socket|4711 socket(AF_INET6, SOCK_DGRAM|SOCK_CLOEXEC|SOCK_NONBLOCK, IPPROTO_IP) = 7<socket:[2]>

@@ -6,7 +6,8 @@
 # status 0, leaving its home and XDG directories empty.
 #
 # Run under strace (the default), it then shows from the trace that the
-# program opened no network socket and wrote no file (see check_trace.sh).
+# program opened no network socket, wrote no file and looked nothing up in
+# the directory it was started in (see check_trace.sh).
 # With --untraced it runs without the tracer, so that a sanitizer build can
 # check for leaks, which LeakSanitizer cannot do under a tracer.
 #   no_network_no_files.sh [--untraced] PROGRAM [TRACE]
@@ -99,7 +100,8 @@ work_the_program() {
 check_trace() {
     grep -q 'connect(.*\.X11-unix' "$trace" ||
         fail "the trace shows no connection to the display: it is not the program's"
-    "$here/check_trace.sh" "$trace" || fail "the program reached the network or wrote files (trace: $trace)"
+    "$here/check_trace.sh" "$trace" ||
+        fail "the program reached the network, wrote files or read from the current directory (trace: $trace)"
 }
 
 start_display 1024x768x24
@@ -115,7 +117,8 @@ fi
 leftovers=$(find "$home" -mindepth 1)
 [[ -z "$leftovers" ]] || fail "the program left files in its home: $leftovers"
 if ((traced)); then
-    echo "PASSED: no network socket, no file written, home and XDG directories empty"
+    echo "PASSED: no network socket, no file written, nothing read from the current directory," \
+        "home and XDG directories empty"
 else
     echo "PASSED: the program ended with status 0, home and XDG directories empty"
 fi
