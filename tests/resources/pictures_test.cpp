@@ -145,16 +145,25 @@ TEST(PictureGenerator, ListsEveryPictureOnceWithAPositiveSize) {
     }
 }
 
-TEST(CompiledPictures, EveryListedPictureIsCompiledInAtItsSizeAndTwice) {
+// Calls check(image, picture, density) with both compiled files of every
+// listed picture, each read as the program reads it.
+template <typename Check>
+void forEachCompiledFile(const Check& check) {
     for (const Listed& picture : listedPictures()) {
         for (const Density& density : densities) {
             const QString file = fileName(picture.name, density);
             SCOPED_TRACE(file.toStdString());
             const QImage image(QStringLiteral(":/pictures/") + file);
             ASSERT_FALSE(image.isNull());
-            EXPECT_EQ(image.size(), picture.size * density.scale);
+            check(image, picture, density);
         }
     }
+}
+
+TEST(CompiledPictures, EveryListedPictureIsCompiledInAtItsSizeAndTwice) {
+    forEachCompiledFile([](const QImage& image, const Listed& picture, const Density& density) {
+        EXPECT_EQ(image.size(), picture.size * density.scale);
+    });
 }
 
 // A picture at 2x is drawn anew, finer than its 1x picture with every pixel doubled.
@@ -197,17 +206,11 @@ bool isOpaqueGrey(const QImage& image) {
 // take one byte a pixel only when their files do.
 TEST(CompiledPictures, OpaqueGreyPicturesAreStoredAtOneByteAPixel) {
     int grey = 0;
-    for (const Listed& picture : listedPictures()) {
-        for (const Density& density : densities) {
-            const QString file = fileName(picture.name, density);
-            SCOPED_TRACE(file.toStdString());
-            const QImage image(QStringLiteral(":/pictures/") + file);
-            ASSERT_FALSE(image.isNull());
-            const bool opaqueGrey = isOpaqueGrey(image);
-            EXPECT_EQ(image.format() == QImage::Format_Grayscale8, opaqueGrey);
-            grey += opaqueGrey ? 1 : 0;
-        }
-    }
+    forEachCompiledFile([&grey](const QImage& image, const Listed& /*picture*/, const Density& /*density*/) {
+        const bool opaqueGrey = isOpaqueGrey(image);
+        EXPECT_EQ(image.format() == QImage::Format_Grayscale8, opaqueGrey);
+        grey += opaqueGrey ? 1 : 0;
+    });
     for (const char* page : {"glossary_page", "note_page"}) {
         EXPECT_EQ(QImage(resourcePath(QString::fromLatin1(page))).format(), QImage::Format_Grayscale8) << page;
     }
