@@ -179,6 +179,8 @@ INSTANTIATE_TEST_SUITE_P(
                     TextOfNumberCase{1.0 / 3, "0.333333333333333"}, TextOfNumberCase{-1298.9999999999998, "-1299"},
                     TextOfNumberCase{1124.0000000000002, "1124"}, TextOfNumberCase{1234567, "1234567"},
                     TextOfNumberCase{123456789012345, "123456789012345"}, TextOfNumberCase{1e15, "1E+15"},
+                    TextOfNumberCase{-999999999999999, "-999999999999999"},
+                    TextOfNumberCase{999999999999999.875, "1E+15"}, TextOfNumberCase{-610, "-610"},
                     TextOfNumberCase{-2.5e20, "-2.5E+20"}, TextOfNumberCase{0.0001, "0.0001"},
                     TextOfNumberCase{0.00001, "1E-05"}, TextOfNumberCase{-1.5e-7, "-1.5E-07"},
                     TextOfNumberCase{1e300, "1E+300"}, TextOfNumberCase{0.0, "0"}, TextOfNumberCase{-0.0, "0"},

@@ -24,6 +24,7 @@ struct EstimationNumbers {
     double ScaledRevenue = 0;  ///< r = R / 1.8
     int BurdenRange = 0;       ///< the range k (2..24) whose coefficient gives the burden
     double TaxBurden = 0;      ///< Int(r × coefficient of k), in won
+    double TaxRate = 0;        ///< the range's own tax rate r × c(p+1) / y(p+1), the term of S for range p+1
     double ElasticitySum = 0;  ///< S, the sum of the 25 ranges' tax rates
     double AverageTaxRate = 0; ///< t = r / IncomeBase
     double g = 0;              ///< the progressivity, 1 − S / (25 t)

@@ -291,8 +291,17 @@ std::string numberToText(double value, const NumberFormat& format) {
     if (value == 0.0) {
         return "0";
     }
-    constexpr int significantDigits = 15;
+    // A whole number below 1E+15 is its digits: the same text as the general
+    // conversion below, written without it (burdens are written by the
+    // thousand when a whole distribution is estimated).
+    constexpr double firstWithExponent = 1e15;
     std::array<char, 32> buffer{};
+    if (std::fabs(value) < firstWithExponent && std::trunc(value) == value) {
+        const auto whole =
+            std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<long long>(value));
+        return {buffer.data(), whole.ptr};
+    }
+    constexpr int significantDigits = 15;
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                       std::chars_format::general, significantDigits);
     std::string text(buffer.data(), result.ptr);
