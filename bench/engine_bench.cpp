@@ -1,5 +1,7 @@
 // The cost of one estimation: the numbers alone, the numbers with the three
-// result texts, and the whole request from the revenue text.
+// result texts, and the whole request from the revenue text; and of many at
+// once: every range, every elasticity, the whole grid, all with their texts.
+#include "levora/distribution.h"
 #include "levora/estimation.h"
 #include "levora/estimation_request.h"
 
@@ -30,5 +32,36 @@ void BM_Request(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Request);
+
+void BM_Distribution(benchmark::State& state) {
+    double revenue = 100;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(revenue);
+        auto result = levora::distribution(revenue, elasticity0_5);
+        benchmark::DoNotOptimize(result);
+    }
+}
+BENCHMARK(BM_Distribution);
+
+void BM_ByElasticity(benchmark::State& state) {
+    double revenue = 100;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(revenue);
+        auto result = levora::byElasticity(revenue, range6000);
+        benchmark::DoNotOptimize(result);
+    }
+}
+BENCHMARK(BM_ByElasticity);
+
+// The goal: the whole grid of 475 estimations with texts in 50 µs or less.
+void BM_Grid(benchmark::State& state) {
+    double revenue = 100;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(revenue);
+        auto result = levora::grid(revenue);
+        benchmark::DoNotOptimize(result);
+    }
+}
+BENCHMARK(BM_Grid)->Unit(benchmark::kMicrosecond);
 
 } // namespace

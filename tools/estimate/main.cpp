@@ -1,100 +1,169 @@
-// levora-estimate: runs one estimation request of Levora's tax model from the
-// command line and prints what the main window would show.
-//
-//   levora-estimate                          the example: 100, "0.5", " 6000 to  6999"
-//   levora-estimate REVENUE ELASTICITY RANGE positions as in the two lists
-//   levora-estimate --lists                  the lists with their positions
+// levora-estimate: Levora's tax model from the command line. One request, a
+// table of every income range or every elasticity, the whole grid, or a batch
+// of cases read as CSV, written as text, CSV, TSV, JSON or JSON lines.
+// Exit status: 0 every case accepted, 1 some case rejected (the output is
+// still complete), 2 a usage error, 3 the input could not be read or the
+// output written. See levora-estimate(1).
 
-#include "levora/estimation_request.h"
+#include "batch_input.h"
+#include "batch_run.h"
 #include "levora/model_tables.h"
+#include "levora/report/writer.h"
+#include "options.h"
+#include "requests.h"
 
-#include <charconv>
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <exception>
-#include <optional>
+#include <memory>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <variant>
+#include <vector>
 
+namespace levora::cli {
 namespace {
 
+constexpr int exitAccepted = 0;
 constexpr int exitRejected = 1;
 constexpr int exitUsage = 2;
 constexpr int exitFailure = 3;
 
-std::optional<int> readPosition(std::string_view text) {
-    int value = 0;
-    const auto [ptr, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || ptr != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-std::string_view nameOr(std::string_view (*name)(int), int index, int first, int last) {
-    return index >= first && index <= last ? name(index) : std::string_view("(none)");
-}
-
-void printLists() {
-    std::puts("Elasticity positions:");
-    for (int e = 0; e < levora::ElasticityCount; ++e) {
-        std::printf("  %2d  %s\n", e, std::string(levora::ElasticityName(e)).c_str());
-    }
-    std::puts("Income range positions (won):");
-    for (int i = 1; i <= levora::RangeCount; ++i) {
-        std::printf("  %2d  %s\n", i - 1, std::string(levora::RangeName(i)).c_str());
+void writeTo(std::FILE* stream, std::string_view text) {
+    if (!text.empty() && std::fwrite(text.data(), 1, text.size(), stream) != text.size()) {
+        throw std::runtime_error(std::string("cannot write the output: ") + std::strerror(errno));
     }
 }
 
-int printOutcome(std::string_view revenue, int e, int p) {
-    const auto outcome = levora::requestEstimation(revenue, e, p);
-    std::printf("Tax revenue (WON100m.):       %s\n", outcome.revenueText.c_str());
-    std::printf("Tax elasticity:               %s\n",
-                std::string(nameOr(levora::ElasticityName, e, 0, levora::ElasticityCount - 1)).c_str());
-    std::printf("Income range (WON):           %s\n",
-                std::string(nameOr(levora::RangeName, p + 1, 1, levora::RangeCount)).c_str());
-    if (outcome.rejected() || !outcome.estimation || !*outcome.estimation) {
-        std::puts("Input Problem: the revenue must be a non-zero number below 202.9414 in magnitude,\n"
-                  "and an elasticity and an income range must be chosen.");
-        return exitRejected;
-    }
-    const levora::Estimation& result = outcome.estimation->value();
-    std::printf("The tax burden is (WON)       %s\n", result.BurdenText.c_str());
-    std::printf("The progressivity is          %s\n", result.ProgressivityText.c_str());
-    std::printf("The redistribution effect is  %s\n", result.RedistributionText.c_str());
-    return 0;
+void message(std::string_view text) {
+    writeTo(stderr, "levora-estimate: ");
+    writeTo(stderr, text);
 }
 
-int run(std::span<char*> args) {
-    if (args.size() == 2 && std::string_view(args[1]) == "--lists") {
-        printLists();
-        return 0;
-    }
-    if (args.size() == 1) {
-        constexpr int exampleElasticity = 14;
-        constexpr int exampleRange = 8;
-        return printOutcome("100", exampleElasticity, exampleRange);
-    }
-    if (args.size() == 4) {
-        const auto e = readPosition(args[2]);
-        const auto p = readPosition(args[3]);
-        if (e && p) {
-            return printOutcome(args[1], *e, *p);
-        }
-    }
-    std::fputs("usage: levora-estimate [REVENUE ELASTICITY-POSITION RANGE-POSITION | --lists]\n", stderr);
+int usageError(std::string_view problem) {
+    message(std::string(problem) + '\n');
+    writeTo(stderr, usageText());
     return exitUsage;
 }
 
+std::string lists() {
+    std::string out = "Elasticities:\n";
+    for (int e = 0; e < ElasticityCount; ++e) {
+        out += "  " + std::string(ElasticityName(e)) + '\n';
+    }
+    out += "Income ranges (won):\n";
+    for (int i = 1; i <= RangeCount; ++i) {
+        out += (i < 10 ? "   " : "  ") + std::to_string(i) + "  " + std::string(RangeName(i)) + '\n';
+    }
+    return out;
+}
+
+int runRequests(const Options& options) {
+    const auto rows = requestRows(options);
+    int status = exitAccepted;
+    for (const auto& row : rows) {
+        if (row.status != report::Status::Ok) {
+            status = exitRejected;
+        }
+    }
+    if (options.mode == Mode::Request && options.format == report::Format::Text) {
+        writeTo(stdout, requestBlock(rows.front()));
+        return status;
+    }
+    const report::ResultWriter writer(options.format, documentInfo(options));
+    std::string out = writer.start();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        writer.append(out, rows[i], i);
+    }
+    out += writer.finish();
+    writeTo(stdout, out);
+    return status;
+}
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+int runBatchCommand(const Options& options) {
+    const std::string name = options.operands.empty() ? std::string("-") : options.operands.front();
+    std::unique_ptr<std::FILE, FileCloser> opened;
+    std::FILE* file = stdin;
+    if (name != "-") {
+        opened.reset(std::fopen(name.c_str(), "rb"));
+        if (!opened) {
+            message("cannot read " + name + ": " + std::strerror(errno) + '\n');
+            return exitFailure;
+        }
+        file = opened.get();
+    }
+    BatchInput input([file](std::span<char> buffer) {
+        const std::size_t count = std::fread(buffer.data(), 1, buffer.size(), file);
+        if (count == 0 && std::ferror(file) != 0) {
+            throw std::runtime_error(std::string("cannot read the batch: ") + std::strerror(errno));
+        }
+        return count;
+    });
+    if (const std::string problem = input.readHeader(); !problem.empty()) {
+        return usageError(name + ": " + problem);
+    }
+    const report::ResultWriter writer(options.format, documentInfo(options));
+    const auto summary = runBatch(
+        input, writer, [](std::string_view text) { writeTo(stdout, text); },
+        [](std::string_view text) {
+            // Each bad row's line, prefixed with the program's name.
+            while (!text.empty()) {
+                const std::size_t end = std::min(text.find('\n'), text.size() - 1);
+                message(text.substr(0, end + 1));
+                text.remove_prefix(end + 1);
+            }
+        });
+    return summary.rejected == 0 ? exitAccepted : exitRejected;
+}
+
+int run(std::span<const std::string> arguments) {
+    const auto parsed = parseOptions(arguments);
+    if (const auto* error = std::get_if<UsageError>(&parsed)) {
+        return usageError(error->message);
+    }
+    const auto& options = std::get<Options>(parsed);
+    switch (options.mode) {
+    case Mode::Help:
+        writeTo(stdout, usageText());
+        return exitAccepted;
+    case Mode::Version:
+        writeTo(stdout, "levora-estimate " + std::string(report::modelVersion()) + '\n');
+        return exitAccepted;
+    case Mode::Lists:
+        writeTo(stdout, lists());
+        return exitAccepted;
+    case Mode::Batch:
+        return runBatchCommand(options);
+    default:
+        return runRequests(options);
+    }
+}
+
 } // namespace
+} // namespace levora::cli
 
 int main(int argc, char** argv) {
     try {
-        return run(std::span<char*>(argv, static_cast<std::size_t>(argc)));
+        const std::span<char*> given(argv, static_cast<std::size_t>(argc));
+        const std::vector<std::string> arguments(given.begin() + 1, given.end());
+        int status = levora::cli::run(arguments);
+        if (std::fflush(stdout) != 0) {
+            std::fprintf(stderr, "levora-estimate: cannot write the output: %s\n", std::strerror(errno));
+            status = 3;
+        }
+        return status;
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "levora-estimate: %s\n", failure.what());
     } catch (...) {
         std::fputs("levora-estimate: unexpected failure\n", stderr);
     }
-    return exitFailure;
+    return 3;
 }

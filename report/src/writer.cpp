@@ -1,0 +1,270 @@
+#include "levora/report/writer.h"
+
+#include "levora/report/cells.h"
+#include "text_table.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <utility>
+
+#ifndef LEVORA_VERSION
+#error "LEVORA_VERSION names the version the documents carry"
+#endif
+
+namespace levora::report {
+namespace {
+
+// The cells a document of the given kind writes: the id only in a batch.
+std::span<const Cell> written(const std::array<Cell, ColumnCount>& all, bool withId) {
+    return withId ? std::span<const Cell>(all) : std::span<const Cell>(all).subspan(1);
+}
+
+std::span<const std::string_view> writtenNames(bool withId) {
+    return withId ? std::span<const std::string_view>(ColumnNames)
+                  : std::span<const std::string_view>(ColumnNames).subspan(1);
+}
+
+void appendCsvField(std::string& out, std::string_view field) {
+    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out += field;
+        return;
+    }
+    out += '"';
+    for (const char c : field) {
+        if (c == '"') {
+            out += '"';
+        }
+        out += c;
+    }
+    out += '"';
+}
+
+// TSV has no quoting: a tab, a line break or a backslash in a field is
+// written as a backslash escape.
+void appendTsvField(std::string& out, std::string_view field) {
+    for (const char c : field) {
+        switch (c) {
+        case '\t':
+            out += "\\t";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        default:
+            out += c;
+        }
+    }
+}
+
+template <class AppendField>
+void appendDelimited(std::string& out, std::span<const std::string_view> fields, char separator,
+                     AppendField appendField) {
+    bool first = true;
+    for (const std::string_view field : fields) {
+        if (!first) {
+            out += separator;
+        }
+        first = false;
+        appendField(out, field);
+    }
+    out += '\n';
+}
+
+// The length of the valid UTF-8 sequence at the start of text, or 0.
+std::size_t utf8SequenceLength(std::string_view text) {
+    const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(text[i]); };
+    const auto continuation = [&](std::size_t i) { return i < text.size() && (byte(i) & 0xC0U) == 0x80U; };
+    const std::uint8_t lead = byte(0);
+    if (lead < 0x80U) {
+        return 1;
+    }
+    if (lead >= 0xC2U && lead <= 0xDFU) {
+        return continuation(1) ? 1 + 1 : 0;
+    }
+    if (lead >= 0xE0U && lead <= 0xEFU) {
+        if (!continuation(1) || !continuation(2)) {
+            return 0;
+        }
+        const std::uint8_t second = byte(1);
+        const bool overlong = lead == 0xE0U && second < 0xA0U;
+        const bool surrogate = lead == 0xEDU && second >= 0xA0U;
+        return overlong || surrogate ? 0 : 3;
+    }
+    if (lead >= 0xF0U && lead <= 0xF4U) {
+        if (!continuation(1) || !continuation(2) || !continuation(3)) {
+            return 0;
+        }
+        const std::uint8_t second = byte(1);
+        const bool overlong = lead == 0xF0U && second < 0x90U;
+        const bool beyondUnicode = lead == 0xF4U && second >= 0x90U;
+        return overlong || beyondUnicode ? 0 : 4;
+    }
+    return 0;
+}
+
+// A JSON string. Bytes that are not UTF-8 become U+FFFD, so that the
+// document stays valid whatever the input held.
+void appendJsonString(std::string& out, std::string_view text) {
+    static constexpr std::string_view hex = "0123456789abcdef";
+    out += '"';
+    while (!text.empty()) {
+        const char c = text.front();
+        const std::size_t length = utf8SequenceLength(text);
+        if (length == 0) {
+            out += "\xEF\xBF\xBD";
+            text.remove_prefix(1);
+            continue;
+        }
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (static_cast<std::uint8_t>(c) < 0x20U || c == '\x7F') {
+            const auto code = static_cast<std::uint8_t>(c);
+            out += "\\u00";
+            out += hex[code >> 4U];
+            out += hex[code & 0xFU];
+        } else {
+            out.append(text.substr(0, length));
+        }
+        text.remove_prefix(length);
+    }
+    out += '"';
+}
+
+void appendJsonObject(std::string& out, const ResultRow& row, bool withId) {
+    const auto all = cells(row);
+    const auto values = written(all, withId);
+    const auto names = writtenNames(withId);
+    out += '{';
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i > 0) {
+            out += ',';
+        }
+        appendJsonString(out, names[i]);
+        out += ':';
+        switch (values[i].kind) {
+        case Cell::Kind::Empty:
+            out += "null";
+            break;
+        case Cell::Kind::Number:
+            out += values[i].text;
+            break;
+        case Cell::Kind::Text:
+            appendJsonString(out, values[i].text);
+            break;
+        }
+    }
+    out += '}';
+}
+
+std::string jsonHead(const DocumentInfo& info) {
+    std::string out = "{\"model\":";
+    appendJsonString(out, ModelName);
+    out += ",\"version\":";
+    appendJsonString(out, modelVersion());
+    out += ",\"inputs\":{";
+    bool first = true;
+    for (const auto& [name, value] : info.inputs) {
+        if (!first) {
+            out += ',';
+        }
+        first = false;
+        appendJsonString(out, name);
+        out += ':';
+        appendJsonString(out, value);
+    }
+    out += "},\"rows\":[";
+    return out;
+}
+
+} // namespace
+
+std::optional<Format> formatNamed(std::string_view name) {
+    static constexpr std::array<std::pair<std::string_view, Format>, 5> names = {{
+        {"text", Format::Text},
+        {"csv", Format::Csv},
+        {"tsv", Format::Tsv},
+        {"json", Format::Json},
+        {"jsonl", Format::JsonLines},
+    }};
+    for (const auto& [known, format] : names) {
+        if (name == known) {
+            return format;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string_view modelVersion() { return LEVORA_VERSION; }
+
+ResultWriter::ResultWriter(Format format, DocumentInfo info) : format_(format), info_(std::move(info)) {}
+
+std::string ResultWriter::start() const {
+    std::string out;
+    switch (format_) {
+    case Format::Text:
+        out = detail::textTableHead(info_);
+        break;
+    case Format::Csv:
+        appendDelimited(out, writtenNames(info_.withId), ',', appendCsvField);
+        break;
+    case Format::Tsv:
+        appendDelimited(out, writtenNames(info_.withId), '\t', appendTsvField);
+        break;
+    case Format::Json:
+        out = jsonHead(info_);
+        break;
+    case Format::JsonLines:
+        break;
+    }
+    return out;
+}
+
+void ResultWriter::append(std::string& out, const ResultRow& row, std::size_t index) const {
+    switch (format_) {
+    case Format::Text:
+        detail::appendTextTableRow(out, row, info_.withId);
+        break;
+    case Format::Csv:
+    case Format::Tsv: {
+        const auto all = cells(row);
+        const auto values = written(all, info_.withId);
+        std::array<std::string_view, ColumnCount> fields{};
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            fields.at(i) = values[i].text;
+        }
+        const std::span<const std::string_view> used(fields.data(), values.size());
+        if (format_ == Format::Csv) {
+            appendDelimited(out, used, ',', appendCsvField);
+        } else {
+            appendDelimited(out, used, '\t', appendTsvField);
+        }
+        break;
+    }
+    case Format::Json:
+        out += index == 0 ? "\n" : ",\n";
+        appendJsonObject(out, row, info_.withId);
+        break;
+    case Format::JsonLines:
+        appendJsonObject(out, row, info_.withId);
+        out += '\n';
+        break;
+    }
+}
+
+std::string ResultWriter::finish() const { return format_ == Format::Json ? "\n]}\n" : ""; }
+
+} // namespace levora::report
