@@ -1,8 +1,9 @@
 #include "levora/report/writer.h"
 
-#include "levora/report/cells.h"
+#include "cell_visit.h"
 #include "text_table.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <span>
@@ -15,18 +16,17 @@
 namespace levora::report {
 namespace {
 
-// The cells a document of the given kind writes: the id only in a batch.
-std::span<const Cell> written(const std::array<Cell, ColumnCount>& all, bool withId) {
-    return withId ? std::span<const Cell>(all) : std::span<const Cell>(all).subspan(1);
-}
-
 std::span<const std::string_view> writtenNames(bool withId) {
     return withId ? std::span<const std::string_view>(ColumnNames)
                   : std::span<const std::string_view>(ColumnNames).subspan(1);
 }
 
+bool needsQuotes(std::string_view field) {
+    return std::ranges::any_of(field, [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; });
+}
+
 void appendCsvField(std::string& out, std::string_view field) {
-    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+    if (!needsQuotes(field)) {
         out += field;
         return;
     }
@@ -145,29 +145,48 @@ void appendJsonString(std::string& out, std::string_view text) {
 }
 
 void appendJsonObject(std::string& out, const ResultRow& row, bool withId) {
-    const auto all = cells(row);
-    const auto values = written(all, withId);
     const auto names = writtenNames(withId);
+    std::size_t column = 0;
     out += '{';
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        if (i > 0) {
+    detail::visitCells(row, withId, [&](Cell::Kind kind, std::string_view value) {
+        if (column > 0) {
             out += ',';
         }
-        appendJsonString(out, names[i]);
+        appendJsonString(out, names[column++]);
         out += ':';
-        switch (values[i].kind) {
+        switch (kind) {
         case Cell::Kind::Empty:
             out += "null";
             break;
         case Cell::Kind::Number:
-            out += values[i].text;
+            out += value;
             break;
         case Cell::Kind::Text:
-            appendJsonString(out, values[i].text);
+            appendJsonString(out, value);
             break;
         }
-    }
+    });
     out += '}';
+}
+
+// One delimited line of the row's cells.
+template <class AppendField>
+void appendDelimitedRow(std::string& out, const ResultRow& row, bool withId, char separator,
+                        AppendField appendField) {
+    bool first = true;
+    detail::visitCells(row, withId, [&](Cell::Kind kind, std::string_view value) {
+        if (!first) {
+            out += separator;
+        }
+        first = false;
+        // A number is digits, a sign, a point and an exponent: nothing to escape.
+        if (kind == Cell::Kind::Number) {
+            out += value;
+        } else {
+            appendField(out, value);
+        }
+    });
+    out += '\n';
 }
 
 std::string jsonHead(const DocumentInfo& info) {
@@ -239,21 +258,11 @@ void ResultWriter::append(std::string& out, const ResultRow& row, std::size_t in
         detail::appendTextTableRow(out, row, info_.withId);
         break;
     case Format::Csv:
-    case Format::Tsv: {
-        const auto all = cells(row);
-        const auto values = written(all, info_.withId);
-        std::array<std::string_view, ColumnCount> fields{};
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            fields.at(i) = values[i].text;
-        }
-        const std::span<const std::string_view> used(fields.data(), values.size());
-        if (format_ == Format::Csv) {
-            appendDelimited(out, used, ',', appendCsvField);
-        } else {
-            appendDelimited(out, used, '\t', appendTsvField);
-        }
+        appendDelimitedRow(out, row, info_.withId, ',', appendCsvField);
         break;
-    }
+    case Format::Tsv:
+        appendDelimitedRow(out, row, info_.withId, '\t', appendTsvField);
+        break;
     case Format::Json:
         out += index == 0 ? "\n" : ",\n";
         appendJsonObject(out, row, info_.withId);

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <optional>
 #include <random>
@@ -203,6 +205,29 @@ TEST(NumberToText, EveryRevenueTextReadsBackToTheSameRevenue) {
             ASSERT_TRUE(back) << revenue;
             ASSERT_EQ(*back, revenue) << revenue;
         }
+    }
+}
+
+TEST(NumberToText, WritesTheDigitsOfTheFifteenDigitRounding) {
+    // The C library's "%.15G" rounds the exact value to 15 digits and drops
+    // trailing zeros, with the same exponent rule: the conversion must agree
+    // with it on doubles of every magnitude and on short and long decimals.
+    std::mt19937_64 random(11);
+    std::uniform_int_distribution<std::uint64_t> bits;
+    std::uniform_int_distribution<std::int64_t> mantissas(1, 99'999'999'999'999'999);
+    std::uniform_int_distribution<int> exponents(-25, 20);
+    for (int i = 0; i < 200'000; ++i) {
+        double value = std::bit_cast<double>(bits(random));
+        if (i % 2 == 1) {
+            const auto digits = std::to_string(mantissas(random) / (std::int64_t{1} << (i % 40)));
+            value = std::stod(digits + "e" + std::to_string(exponents(random)));
+        }
+        if (!std::isfinite(value) || value == 0) {
+            continue;
+        }
+        std::array<char, 64> reference{};
+        std::snprintf(reference.data(), reference.size(), "%.15G", value);
+        ASSERT_EQ(numberToText(value), std::string(reference.data())) << std::hexfloat << value;
     }
 }
 

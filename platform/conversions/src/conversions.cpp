@@ -292,8 +292,8 @@ std::string numberToText(double value, const NumberFormat& format) {
         return "0";
     }
     // A whole number below 1E+15 is its digits: the same text as the general
-    // conversion below, written without it (burdens are written by the
-    // thousand when a whole distribution is estimated).
+    // conversion below, found at a fraction of its cost (results are written
+    // by the million in a batch).
     constexpr double firstWithExponent = 1e15;
     std::array<char, 32> buffer{};
     if (std::fabs(value) < firstWithExponent && std::trunc(value) == value) {
