@@ -1,6 +1,7 @@
 #include "levora/report/writer.h"
 
 #include "cell_visit.h"
+#include "levora/report/utf8.h"
 #include "text_table.h"
 
 #include <algorithm>
@@ -75,38 +76,6 @@ void appendDelimited(std::string& out, std::span<const std::string_view> fields,
         appendField(out, field);
     }
     out += '\n';
-}
-
-// The length of the valid UTF-8 sequence at the start of text, or 0.
-std::size_t utf8SequenceLength(std::string_view text) {
-    const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(text[i]); };
-    const auto continuation = [&](std::size_t i) { return i < text.size() && (byte(i) & 0xC0U) == 0x80U; };
-    const std::uint8_t lead = byte(0);
-    if (lead < 0x80U) {
-        return 1;
-    }
-    if (lead >= 0xC2U && lead <= 0xDFU) {
-        return continuation(1) ? 1 + 1 : 0;
-    }
-    if (lead >= 0xE0U && lead <= 0xEFU) {
-        if (!continuation(1) || !continuation(2)) {
-            return 0;
-        }
-        const std::uint8_t second = byte(1);
-        const bool overlong = lead == 0xE0U && second < 0xA0U;
-        const bool surrogate = lead == 0xEDU && second >= 0xA0U;
-        return overlong || surrogate ? 0 : 3;
-    }
-    if (lead >= 0xF0U && lead <= 0xF4U) {
-        if (!continuation(1) || !continuation(2) || !continuation(3)) {
-            return 0;
-        }
-        const std::uint8_t second = byte(1);
-        const bool overlong = lead == 0xF0U && second < 0x90U;
-        const bool beyondUnicode = lead == 0xF4U && second >= 0x90U;
-        return overlong || beyondUnicode ? 0 : 4;
-    }
-    return 0;
 }
 
 // A JSON string. Bytes that are not UTF-8 become U+FFFD, so that the

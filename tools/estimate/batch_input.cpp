@@ -1,5 +1,7 @@
 #include "batch_input.h"
 
+#include "levora/report/utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -46,49 +48,13 @@ std::size_t runLength(const char* begin, const char* end, unsigned char kind) {
     return static_cast<std::size_t>(stop - begin);
 }
 
-// The length of the UTF-8 sequence that `text` starts with, or 0 when it is
-// not a valid one: an overlong form, a surrogate, a code point above U+10FFFF,
-// a stray continuation byte or a truncated sequence.
-std::size_t sequenceLength(std::string_view text) {
-    const auto byte = [text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80) {
-        return 1;
-    }
-    std::size_t length = 0;
-    unsigned char low = 0x80; // the range of the second byte, narrower after some leads
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : low;
-        high = lead == 0xED ? 0x9F : high;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : low;
-        high = lead == 0xF4 ? 0x8F : high;
-    } else {
-        return 0;
-    }
-    if (text.size() < length || byte(1) < low || byte(1) > high) {
-        return 0;
-    }
-    for (std::size_t i = 2; i < length; ++i) {
-        if (byte(i) < 0x80 || byte(i) > 0xBF) {
-            return 0;
-        }
-    }
-    return length;
-}
-
 // What is wrong with the text of a field, or nothing.
 std::string_view textProblem(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
         if (text[i] == '\0') {
             return "a NUL byte";
         }
-        const std::size_t length = sequenceLength(text.substr(i));
+        const std::size_t length = report::utf8SequenceLength(text.substr(i));
         if (length == 0) {
             return "invalid UTF-8";
         }
