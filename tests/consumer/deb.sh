@@ -61,9 +61,9 @@ icons=()
 for size in "$@"; do
     icons+=("share/icons/hicolor/${size}x${size}/apps/$app_id.png")
 done
-expect_files "$program" bin/levora "share/applications/$app_id.desktop" \
+expect_files "$program" bin/levora bin/levora-estimate "share/applications/$app_id.desktop" \
     "share/metainfo/$app_id.metainfo.xml" "${icons[@]}" share/man/man1/levora.1.gz \
-    share/doc/levora/copyright
+    share/man/man1/levora-estimate.1.gz share/doc/levora/copyright
 if dpkg-deb --fsys-tarfile "$program" | tar -t | grep -E '^\./usr/(include|lib)/'; then
     fail "the program package holds engine files"
 fi

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Checks what the program component installed into PREFIX: the program, a
-# desktop entry and AppStream metainfo that their validators accept without a
-# warning, the icon the entry names at every hicolor size and the manual page.
+# Checks what the program component installed into PREFIX: the two programs and
+# their manual pages, a desktop entry and AppStream metainfo that their
+# validators accept without a warning, and the icon the entry names at every
+# hicolor size.
 #   desktop_files.sh PREFIX APP_ID SIZE...
 # Exits 77 (skipped) when desktop-file-validate or appstreamcli is missing.
 set -euo pipefail
@@ -25,9 +26,16 @@ fail() {
     failures=$((failures + 1))
 }
 
-[[ -x "$prefix/bin/levora" ]] || fail "bin/levora is not installed"
 [[ ! -e "$prefix/include" && ! -e "$prefix/lib" ]] || fail "the program component holds engine files"
-[[ -f "$prefix/share/man/man1/levora.1.gz" ]] || fail "the manual page is not installed"
+for program in levora levora-estimate; do
+    [[ -x "$prefix/bin/$program" ]] || fail "bin/$program is not installed"
+    [[ -f "$prefix/share/man/man1/$program.1.gz" ]] || fail "the manual page of $program is not installed"
+    # groff reports a malformed page as warnings.
+    if command -v groff >/dev/null; then
+        warnings=$(zcat "$prefix/share/man/man1/$program.1.gz" | groff -man -ww -z 2>&1)
+        [[ -z "$warnings" ]] || fail "the manual page of $program: $warnings"
+    fi
+done
 
 entry=$prefix/share/applications/$app_id.desktop
 metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
@@ -70,4 +78,4 @@ installed_sizes=$(find "$prefix/share/icons/hicolor" -name "$app_id.png" | wc -l
 ((installed_sizes == $#)) || fail "$installed_sizes icons installed, expected $#"
 
 ((failures == 0)) || exit 1
-echo "bin/levora, $app_id.desktop, $app_id.metainfo.xml and $# icon sizes installed and valid"
+echo "bin/levora, bin/levora-estimate, $app_id.desktop, $app_id.metainfo.xml and $# icon sizes installed and valid"

@@ -77,7 +77,7 @@ std::vector<ResultRow> gridRows(const std::string& revenue) {
         });
     }
     std::vector<ResultRow> rows;
-    rows.reserve(static_cast<std::size_t>(ElasticityCount * RangeCount));
+    rows.reserve(static_cast<std::size_t>(ElasticityCount) * static_cast<std::size_t>(RangeCount));
     for (const Distribution& ranges : all->byElasticity) {
         appendDistribution(rows, first, ranges);
     }

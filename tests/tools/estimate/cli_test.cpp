@@ -42,6 +42,11 @@ TEST_P(CommandLines, AreParsedOrRefused) {
 }
 
 using F = report::Format;
+
+ParseCase refused(std::vector<std::string> arguments, std::string problem) {
+    return ParseCase{std::move(arguments), std::move(problem), Mode::Request, F::Text, {}};
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, CommandLines,
     testing::Values(ParseCase{{"-100", "-0.9", "1"}, "", Mode::Request, F::Text, {"-100", "-0.9", "1"}},
@@ -50,16 +55,15 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseCase{{"--format=jsonl", "--grid", "1"}, "", Mode::Grid, F::JsonLines, {"1"}},
                     ParseCase{{"--batch"}, "", Mode::Batch, F::Text, {}},
                     ParseCase{{"--batch", "--", "--odd-name"}, "", Mode::Batch, F::Text, {"--odd-name"}},
-                    ParseCase{{}, "no request given"},
-                    ParseCase{{"100", "0.5"}, "expected REVENUE ELASTICITY RANGE"},
-                    ParseCase{{"--table", "100"}, "--table expects REVENUE ELASTICITY"},
-                    ParseCase{{"--grid", "--table", "1", "2"}, "--grid and --table cannot be combined"},
-                    ParseCase{{"--frobnicate"}, "unknown option --frobnicate"},
-                    ParseCase{{"--format", "xml", "1", "0", "1"},
-                              "unknown format \"xml\" (expected text, csv, tsv, json or jsonl)"},
-                    ParseCase{{"1", "0", "1", "--format"}, "--format expects text, csv, tsv, json or jsonl"},
-                    ParseCase{{"--lists", "--format", "csv"}, "--format does not apply to --lists"},
-                    ParseCase{{"--batch", "a", "b"}, "--batch expects at most one FILE"}));
+                    refused({}, "no request given"), refused({"100", "0.5"}, "expected REVENUE ELASTICITY RANGE"),
+                    refused({"--table", "100"}, "--table expects REVENUE ELASTICITY"),
+                    refused({"--grid", "--table", "1", "2"}, "--grid and --table cannot be combined"),
+                    refused({"--frobnicate"}, "unknown option --frobnicate"),
+                    refused({"--format", "xml", "1", "0", "1"},
+                            "unknown format \"xml\" (expected text, csv, tsv, json or jsonl)"),
+                    refused({"1", "0", "1", "--format"}, "--format expects text, csv, tsv, json or jsonl"),
+                    refused({"--lists", "--format", "csv"}, "--format does not apply to --lists"),
+                    refused({"--batch", "a", "b"}, "--batch expects at most one FILE")));
 
 struct DecideCase {
     const char* revenue;
