@@ -32,7 +32,7 @@ struct Run {
 
 // Writes `cases` cases of random revenues (a few of them rejected), elasticities and ranges.
 std::string writeCases(std::size_t cases) {
-    const std::string path = "/tmp/levora-batch-bench-" + std::to_string(getpid()) + ".csv";
+    std::string path = "/tmp/levora-batch-bench-" + std::to_string(getpid()) + ".csv";
     std::FILE* file = std::fopen(path.c_str(), "w");
     if (file == nullptr) {
         std::perror(path.c_str());
