@@ -33,25 +33,18 @@ void BM_Request(benchmark::State& state) {
 }
 BENCHMARK(BM_Request);
 
-void BM_Distribution(benchmark::State& state) {
+// Many estimations at once, by the given engine entry point and position.
+template <class Estimate>
+void BM_Many(benchmark::State& state, Estimate estimate, int position) {
     double revenue = 100;
     for (auto _ : state) {
         benchmark::DoNotOptimize(revenue);
-        auto result = levora::distribution(revenue, elasticity0_5);
+        auto result = estimate(revenue, position, levora::NumberFormat{});
         benchmark::DoNotOptimize(result);
     }
 }
-BENCHMARK(BM_Distribution);
-
-void BM_ByElasticity(benchmark::State& state) {
-    double revenue = 100;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(revenue);
-        auto result = levora::byElasticity(revenue, range6000);
-        benchmark::DoNotOptimize(result);
-    }
-}
-BENCHMARK(BM_ByElasticity);
+BENCHMARK_CAPTURE(BM_Many, Distribution, &levora::distribution, elasticity0_5);
+BENCHMARK_CAPTURE(BM_Many, ByElasticity, &levora::byElasticity, range6000);
 
 // The goal: the whole grid of 475 estimations with texts in 50 µs or less.
 void BM_Grid(benchmark::State& state) {

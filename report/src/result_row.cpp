@@ -2,57 +2,39 @@
 
 #include "levora/model_tables.h"
 
+#include <array>
+#include <cstddef>
 #include <utility>
 
 namespace levora::report {
 
-std::string_view statusName(Status status) {
-    switch (status) {
-    case Status::Ok:
-        return "ok";
-    case Status::NotANumber:
-        return "not_a_number";
-    case Status::Zero:
-        return "zero";
-    case Status::TooLarge:
-        return "too_large";
-    case Status::NoElasticity:
-        return "no_elasticity";
-    case Status::UnknownElasticity:
-        return "unknown_elasticity";
-    case Status::NoRange:
-        return "no_range";
-    case Status::UnknownRange:
-        return "unknown_range";
-    case Status::BadRow:
-        return "bad_row";
-    }
-    return "bad_row";
-}
+namespace {
 
-std::string_view statusMessage(Status status) {
-    switch (status) {
-    case Status::Ok:
-        return "accepted";
-    case Status::NotANumber:
-        return "the revenue is not a number";
-    case Status::Zero:
-        return "the revenue rounds to zero";
-    case Status::TooLarge:
-        return "the revenue must be below 202.9414 in magnitude";
-    case Status::NoElasticity:
-        return "no elasticity was given";
-    case Status::UnknownElasticity:
-        return "the elasticity is not one of -0.9, -0.8, ..., 0.9";
-    case Status::NoRange:
-        return "no income range was given";
-    case Status::UnknownRange:
-        return "the income range is neither 1..25 nor a range's text";
-    case Status::BadRow:
-        return "the row could not be read";
-    }
-    return "the row could not be read";
-}
+struct StatusTexts {
+    std::string_view name;
+    std::string_view message;
+};
+
+// In the order of Status.
+constexpr std::array<StatusTexts, 9> statusTexts = {{
+    {"ok", "accepted"},
+    {"not_a_number", "the revenue is not a number"},
+    {"zero", "the revenue rounds to zero"},
+    {"too_large", "the revenue must be below 202.9414 in magnitude"},
+    {"no_elasticity", "no elasticity was given"},
+    {"unknown_elasticity", "the elasticity is not one of -0.9, -0.8, ..., 0.9"},
+    {"no_range", "no income range was given"},
+    {"unknown_range", "the income range is neither 1..25 nor a range's text"},
+    {"bad_row", "the row could not be read"},
+}};
+
+const StatusTexts& textsOf(Status status) { return statusTexts.at(static_cast<std::size_t>(status)); }
+
+} // namespace
+
+std::string_view statusName(Status status) { return textsOf(status).name; }
+
+std::string_view statusMessage(Status status) { return textsOf(status).message; }
 
 ResultRow acceptedRow(std::string revenueText, double R, int e, int p, Estimation estimation) {
     ResultRow row;

@@ -113,6 +113,15 @@ TEST(Cells, NumbersReadBackToTheSameDouble) {
     }
 }
 
+TEST(Statuses, AreWrittenInTheWindowsOrderOfChecks) {
+    const std::array<std::string_view, 9> names = {"ok", "not_a_number", "zero", "too_large", "no_elasticity",
+                                                   "unknown_elasticity", "no_range", "unknown_range", "bad_row"};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(statusName(static_cast<Status>(i)), names.at(i));
+        EXPECT_FALSE(statusMessage(static_cast<Status>(i)).empty());
+    }
+}
+
 TEST(Formats, AreNamed) {
     EXPECT_EQ(formatNamed("jsonl"), Format::JsonLines);
     EXPECT_EQ(formatNamed("text"), Format::Text);
