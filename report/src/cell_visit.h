@@ -49,16 +49,24 @@ void visitCells(const ResultRow& row, bool withId, Visit&& visit) {
         }
     }
     text(statusName(row.status));
-    text(row.revenue);
-    text(row.elasticity);
     if (!row.estimation) {
-        text(row.range);
+        // A bad row's inputs could not be read: they are absent, not empty texts.
+        const bool inputsRead = row.status != Status::BadRow;
+        for (const std::string* input : {&row.revenue, &row.elasticity, &row.range}) {
+            if (inputsRead) {
+                text(*input);
+            } else {
+                empty();
+            }
+        }
         constexpr int resultColumns = 12;
         for (int i = 0; i < resultColumns; ++i) {
             empty();
         }
         return;
     }
+    text(row.revenue);
+    text(row.elasticity);
     const int rangeNumber = row.rangePosition + 1;
     const Estimation& result = *row.estimation;
     const EstimationNumbers& n = result.numbers;

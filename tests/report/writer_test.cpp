@@ -81,6 +81,20 @@ INSTANTIATE_TEST_SUITE_P(
             "\"average_tax_rate\":null,\"progressivity\":null,\"progressivity_hppm\":null,"
             "\"progressivity_text\":null,\"redistribution\":null,\"redistribution_hppm\":null,"
             "\"redistribution_text\":null}\n"},
+        // A bad row's inputs were never read: they are absent, not empty.
+        DocumentCase{
+            "bad_row",
+            Format::JsonLines,
+            {[] {
+                ResultRow row = rejectedRow(Status::BadRow, "", "", "");
+                row.id = "x";
+                return row;
+            }()},
+            "{\"id\":\"x\",\"status\":\"bad_row\",\"revenue\":null,\"elasticity\":null,\"range\":null,"
+            "\"range_name\":null,\"range_income\":null,\"burden\":null,\"burden_text\":null,\"tax_rate\":null,"
+            "\"average_tax_rate\":null,\"progressivity\":null,\"progressivity_hppm\":null,"
+            "\"progressivity_text\":null,\"redistribution\":null,\"redistribution_hppm\":null,"
+            "\"redistribution_text\":null}\n"},
         DocumentCase{
             "json_empty",
             Format::Json,
@@ -114,8 +128,9 @@ TEST(Cells, NumbersReadBackToTheSameDouble) {
 }
 
 TEST(Statuses, AreWrittenInTheWindowsOrderOfChecks) {
-    const std::array<std::string_view, 9> names = {"ok", "not_a_number", "zero", "too_large", "no_elasticity",
-                                                   "unknown_elasticity", "no_range", "unknown_range", "bad_row"};
+    const std::array<std::string_view, 9> names = {"ok",        "not_a_number",  "zero",
+                                                   "too_large", "no_elasticity", "unknown_elasticity",
+                                                   "no_range",  "unknown_range", "bad_row"};
     for (std::size_t i = 0; i < names.size(); ++i) {
         EXPECT_EQ(statusName(static_cast<Status>(i)), names.at(i));
         EXPECT_FALSE(statusMessage(static_cast<Status>(i)).empty());
