@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
             Format::Json,
             {},
             "{\"model\":\"Levora\",\"version\":\"1.01\",\"inputs\":{\"batch\":\"cases.csv\"},\"rows\":[\n]}\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(Documents, JsonRowsAreSeparatedAndTyped) {
     const std::string out = document(Format::Json, {accepted("1"), accepted("2")}, false);
