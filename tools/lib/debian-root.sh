@@ -14,7 +14,13 @@ debian_mounts=()
 # folder $1 for the next run, debootstrap's output goes to the file $2.
 make_debian_root() {
     local cache=$1 log=$2
-    rm -rf "$debian"
+    # A root that is still mounted (after a killed run) must not be removed
+    # through its mounts, which are the host's.
+    if findmnt -rn -o TARGET | grep -q -F "$debian/"; then
+        echo "$debian has file systems mounted in it; unmount them first" >&2
+        return 1
+    fi
+    rm -rf --one-file-system "$debian"
     mkdir -p "$debian" "$cache"
     debootstrap --variant=minbase --cache-dir="$cache" bookworm "$debian" ${DEBIAN_MIRROR:+"$DEBIAN_MIRROR"} \
         >"$log" || { tail -20 "$log"; return 1; }
