@@ -3,9 +3,10 @@
 # a fresh minimal Debian 12 (debootstrap --variant=minbase bookworm) made in a
 # folder, /proc, /sys and the host's /dev (with /dev/pts and /dev/shm) mounted
 # into it (unmounted on every exit, the last mounted first) and commands run in
-# it as root with a plain environment. The sourcing script sets `set -euo pipefail` first, runs
-# as root and sets `debian` to the root's folder; DEBIAN_MIRROR=... takes the
-# packages from another mirror than debootstrap's default.
+# it as root with a plain environment. The sourcing script sets
+# `set -euo pipefail` first, runs as root and sets `debian` to the root's
+# folder; DEBIAN_MIRROR=... takes the packages from another mirror than
+# debootstrap's default.
 
 # shellcheck disable=SC2154 # debian is set by the sourcing script
 debian_mounts=()
