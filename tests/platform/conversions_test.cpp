@@ -217,7 +217,7 @@ TEST(NumberToText, WritesTheDigitsOfTheFifteenDigitRounding) {
     std::uniform_int_distribution<std::int64_t> mantissas(1, 99'999'999'999'999'999);
     std::uniform_int_distribution<int> exponents(-25, 20);
     for (int i = 0; i < 200'000; ++i) {
-        double value = std::bit_cast<double>(bits(random));
+        auto value = std::bit_cast<double>(bits(random));
         if (i % 2 == 1) {
             const auto digits = std::to_string(mantissas(random) / (std::int64_t{1} << (i % 40)));
             value = std::stod(digits + "e" + std::to_string(exponents(random)));
