@@ -23,9 +23,11 @@ public:
         // shortest text is for them, found at a fraction of its cost.
         constexpr double wholeDigitsBelow = 100000;
         char* const end = buffer_.data() + buffer_.size();
-        const auto result = std::fabs(value) < wholeDigitsBelow && std::trunc(value) == value
-                                ? std::to_chars(buffer_.data(), end, static_cast<int>(value))
-                                : std::to_chars(buffer_.data(), end, value);
+        // A negative zero keeps its sign: "-0" reads back to it, "0" would not.
+        const bool whole = std::fabs(value) < wholeDigitsBelow && std::trunc(value) == value &&
+                           (value != 0 || !std::signbit(value));
+        const auto result = whole ? std::to_chars(buffer_.data(), end, static_cast<int>(value))
+                                  : std::to_chars(buffer_.data(), end, value);
         length_ = static_cast<std::size_t>(result.ptr - buffer_.data());
     }
     [[nodiscard]] std::string_view view() const { return {buffer_.data(), length_}; }

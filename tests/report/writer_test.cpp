@@ -127,6 +127,14 @@ TEST(Cells, NumbersReadBackToTheSameDouble) {
     }
 }
 
+TEST(Cells, WholeNumbersAreTheirDigitsAndZeroKeepsItsSign) {
+    EXPECT_EQ(shortestText(-610), "-610");
+    EXPECT_EQ(shortestText(99999), "99999");
+    EXPECT_EQ(shortestText(100000), "1e+05");
+    EXPECT_EQ(shortestText(-0.0), "-0");
+    EXPECT_EQ(shortestText(0.0), "0");
+}
+
 TEST(Statuses, AreWrittenInTheWindowsOrderOfChecks) {
     const std::array<std::string_view, 9> names = {"ok",        "not_a_number",  "zero",
                                                    "too_large", "no_elasticity", "unknown_elasticity",
