@@ -2,26 +2,12 @@
 
 #include "estimation_steps.h"
 
-#include <cmath>
 #include <cstddef>
 #include <optional>
 #include <utility>
 
 namespace levora {
 namespace {
-
-std::optional<EstimationError> invalidInputs(double R, int e, int p) {
-    if (e < 0 || e >= ElasticityCount) {
-        return EstimationError::ElasticityOutOfRange;
-    }
-    if (p < 0 || p >= RangeCount) {
-        return EstimationError::RangeOutOfRange;
-    }
-    if (!std::isfinite(R)) {
-        return EstimationError::NonFiniteValue;
-    }
-    return std::nullopt;
-}
 
 // One row: the range's numbers and the three texts, the two shared ones
 // written once by the caller.
@@ -80,14 +66,14 @@ Expected<Distribution, EstimationError> checkedDistribution(double R, int e, con
 } // namespace
 
 Expected<Distribution, EstimationError> distribution(double R, int e, const NumberFormat& format) {
-    if (const auto error = invalidInputs(R, e, 0)) {
+    if (const auto error = detail::invalidInputs(R, e, 0)) {
         return Unexpected{*error};
     }
     return checkedDistribution(R, e, format);
 }
 
 Expected<ElasticityProfile, EstimationError> byElasticity(double R, int p, const NumberFormat& format) {
-    if (const auto error = invalidInputs(R, 0, p)) {
+    if (const auto error = detail::invalidInputs(R, 0, p)) {
         return Unexpected{*error};
     }
     ElasticityProfile result;
@@ -109,7 +95,7 @@ Expected<ElasticityProfile, EstimationError> byElasticity(double R, int p, const
 }
 
 Expected<DistributionGrid, EstimationError> grid(double R, const NumberFormat& format) {
-    if (const auto error = invalidInputs(R, 0, 0)) {
+    if (const auto error = detail::invalidInputs(R, 0, 0)) {
         return Unexpected{*error};
     }
     DistributionGrid result;

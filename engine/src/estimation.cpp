@@ -47,6 +47,19 @@ bool allFinite(const EstimationNumbers& n) {
 
 } // namespace
 
+std::optional<EstimationError> invalidInputs(double R, int e, int p) {
+    if (e < 0 || e >= ElasticityCount) {
+        return EstimationError::ElasticityOutOfRange;
+    }
+    if (p < 0 || p >= RangeCount) {
+        return EstimationError::RangeOutOfRange;
+    }
+    if (!std::isfinite(R)) {
+        return EstimationError::NonFiniteValue;
+    }
+    return std::nullopt;
+}
+
 Expected<ElasticityStep, EstimationError> elasticityStep(double R, int e, const NumberFormat& format) {
     const auto& c = taxCoefficients[static_cast<std::size_t>(e)];
     const auto& y = rangeIncomesAsDouble;
@@ -107,14 +120,8 @@ std::string hppmText(double hppm, const NumberFormat& format) { return numberToT
 } // namespace detail
 
 Expected<EstimationNumbers, EstimationError> estimateNumbers(double R, int e, int p, const NumberFormat& format) {
-    if (e < 0 || e >= ElasticityCount) {
-        return Unexpected{EstimationError::ElasticityOutOfRange};
-    }
-    if (p < 0 || p >= RangeCount) {
-        return Unexpected{EstimationError::RangeOutOfRange};
-    }
-    if (!std::isfinite(R)) {
-        return Unexpected{EstimationError::NonFiniteValue};
+    if (const auto error = detail::invalidInputs(R, e, p)) {
+        return Unexpected{*error};
     }
     const auto step = detail::elasticityStep(R, e, format);
     if (!step) {

@@ -9,6 +9,7 @@
 #include "levora/model_tables.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace levora::detail {
@@ -24,6 +25,10 @@ struct ElasticityStep {
     double G = 0;
     double D = 0;
 };
+
+/// Why inputs cannot be estimated: an elasticity or range position outside
+/// its list, or a revenue that is not finite; nothing when they can.
+[[nodiscard]] std::optional<EstimationError> invalidInputs(double R, int e, int p);
 
 /// The range-independent step for an elasticity position known to be valid.
 [[nodiscard]] Expected<ElasticityStep, EstimationError> elasticityStep(double R, int e,

@@ -10,7 +10,6 @@
 
 #include "batch_input.h"
 #include "batch_run.h"
-#include "cases.h"
 #include "levora/report/utf8.h"
 #include "levora/report/writer.h"
 
@@ -68,11 +67,8 @@ bool sameCase(const BatchCase& a, const BatchCase& b) {
 std::string writtenOneByOne(const std::vector<BatchCase>& cases, const report::ResultWriter& writer) {
     std::string out = writer.start();
     for (std::size_t i = 0; i < cases.size(); ++i) {
-        const BatchCase& next = cases[i];
-        report::ResultRow row = next.bad() ? report::rejectedRow(report::Status::BadRow, "", "", "")
-                                           : decide(next.revenue, next.elasticity, next.range);
-        row.id = next.id;
-        writer.append(out, row, i);
+        BatchCase next = cases[i];
+        writer.append(out, resultRow(next), i);
     }
     return out + writer.finish();
 }

@@ -19,12 +19,6 @@ struct ChunkResult {
     std::size_t rejected = 0;
 };
 
-report::ResultRow badRow(BatchCase& next) {
-    auto row = report::rejectedRow(report::Status::BadRow, "", "", "");
-    row.id = std::move(next.id);
-    return row;
-}
-
 ChunkResult runChunk(std::vector<BatchCase> cases, std::size_t firstIndex, const report::ResultWriter& writer) {
     ChunkResult result;
     // A CSV row is about 200 bytes: room for the chunk's rows at once spares
@@ -33,14 +27,10 @@ ChunkResult runChunk(std::vector<BatchCase> cases, std::size_t firstIndex, const
     result.rows.reserve(cases.size() * bytesPerRow);
     for (std::size_t i = 0; i < cases.size(); ++i) {
         BatchCase& next = cases[i];
-        report::ResultRow row;
         if (next.bad()) {
             result.messages += "line " + std::to_string(next.line) + ": " + next.problem + '\n';
-            row = badRow(next);
-        } else {
-            row = decide(next.revenue, next.elasticity, next.range);
-            row.id = std::move(next.id);
         }
+        const report::ResultRow row = resultRow(next);
         if (row.status != report::Status::Ok) {
             ++result.rejected;
         }
@@ -57,6 +47,13 @@ unsigned workerCount(unsigned asked) {
 }
 
 } // namespace
+
+report::ResultRow resultRow(BatchCase& next) {
+    report::ResultRow row = next.bad() ? report::rejectedRow(report::Status::BadRow, "", "", "")
+                                       : decide(next.revenue, next.elasticity, next.range);
+    row.id = std::move(next.id);
+    return row;
+}
 
 BatchSummary runBatch(BatchInput& input, const report::ResultWriter& writer, const TextSink& out,
                       const TextSink& messages, const BatchSettings& settings) {

@@ -26,6 +26,10 @@ struct BatchSettings {
     std::size_t casesPerChunk = 4096;
 };
 
+/// The result row of one case: decided as a request, or a bad row; the id
+/// is moved out of the case.
+[[nodiscard]] report::ResultRow resultRow(BatchCase& next);
+
 /// Runs every case of `input`, whose header has been read: the document to
 /// `out` (from the writer's start to its finish), one line a bad row to
 /// `messages` ("line 7: 3 fields, expected 4").
